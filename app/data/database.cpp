@@ -1,0 +1,158 @@
+#include "data/database.h"
+
+#include "data/schema.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QUuid>
+
+#include <sys/stat.h>
+
+namespace {
+
+const QString FileName = QStringLiteral("dbase.mdb");
+
+quint64 inodeOf(const QString& path)
+{
+    struct stat st {};
+    if (::stat(QFile::encodeName(path).constData(), &st) != 0)
+        return 0;
+    return static_cast<quint64>(st.st_ino);
+}
+
+} // namespace
+
+Database::Database(const QString& dataDir)
+    : m_dataDir(QDir(dataDir).absolutePath()),
+      m_connectionName(QStringLiteral("kaviro-") + QUuid::createUuid().toString(QUuid::WithoutBraces))
+{
+}
+
+Database::~Database()
+{
+    close();
+}
+
+QString Database::locateFile(const QString& dataDir)
+{
+    const QDir dir(dataDir);
+    const QStringList entries = dir.entryList(QDir::Files | QDir::Hidden | QDir::System);
+    for (const QString& entry : entries) {
+        if (entry.compare(FileName, Qt::CaseInsensitive) == 0)
+            return dir.absoluteFilePath(entry);
+    }
+    return dir.absoluteFilePath(FileName);
+}
+
+bool Database::openConnection()
+{
+    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connectionName);
+    db.setDatabaseName(m_filePath);
+    db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=3000"));
+    if (!db.open()) {
+        m_error = QStringLiteral("فایل بانک اطلاعاتی %1 باز نمی‌شود: %2")
+                      .arg(QDir::toNativeSeparators(m_filePath), db.lastError().text());
+        return false;
+    }
+    return true;
+}
+
+Database::OpenResult Database::open()
+{
+    close();
+    m_error.clear();
+    if (!QDir().mkpath(m_dataDir)) {
+        m_error = QStringLiteral("پوشه اطلاعات %1 ساخته نمی‌شود.")
+                      .arg(QDir::toNativeSeparators(m_dataDir));
+        return OpenResult::Failed;
+    }
+    m_filePath = locateFile(m_dataDir);
+    const bool existed = QFileInfo::exists(m_filePath);
+    if (existed && !QFileInfo(m_filePath).isReadable()) {
+        m_error = QStringLiteral("فایل بانک اطلاعاتی %1 خواندنی نیست.")
+                      .arg(QDir::toNativeSeparators(m_filePath));
+        return OpenResult::Failed;
+    }
+    if (!openConnection()) {
+        close();
+        return OpenResult::Failed;
+    }
+    QString error;
+    if (!existed) {
+        const bool created = [&] {
+            QSqlDatabase db = connection();
+            return Schema::create(db, &error);
+        }();
+        if (!created) {
+            m_error = QStringLiteral("بانک اطلاعاتی تازه در %1 ساخته نشد: %2")
+                          .arg(QDir::toNativeSeparators(m_filePath), error);
+            close();
+            QFile::remove(m_filePath);
+            return OpenResult::Failed;
+        }
+        m_inode = inodeOf(m_filePath);
+        return OpenResult::Created;
+    }
+    const QStringList missing = Schema::missingTables(connection(), &error);
+    if (!missing.isEmpty()) {
+        m_error = error.isEmpty()
+                      ? QStringLiteral("فایل %1 بانک اطلاعاتی کاویرو نیست: جدول‌های %2 را ندارد.")
+                            .arg(QDir::toNativeSeparators(m_filePath), missing.join(QLatin1String(", ")))
+                      : QStringLiteral("فایل %1 بانک اطلاعاتی کاویرو نیست: %2")
+                            .arg(QDir::toNativeSeparators(m_filePath), error);
+        close();
+        return OpenResult::Failed;
+    }
+    m_inode = inodeOf(m_filePath);
+    return OpenResult::Opened;
+}
+
+void Database::close()
+{
+    if (QSqlDatabase::contains(m_connectionName)) {
+        {
+            QSqlDatabase db = QSqlDatabase::database(m_connectionName, false);
+            db.close();
+        }
+        QSqlDatabase::removeDatabase(m_connectionName);
+    }
+    m_inode = 0;
+}
+
+bool Database::isOpen() const
+{
+    return QSqlDatabase::contains(m_connectionName) && connection().isOpen();
+}
+
+QSqlDatabase Database::connection() const
+{
+    return QSqlDatabase::database(m_connectionName, false);
+}
+
+bool Database::fileStillInPlace() const
+{
+    return m_inode != 0 && inodeOf(m_filePath) == m_inode;
+}
+
+bool Database::inTransaction(const std::function<bool()>& work, QString* error)
+{
+    QSqlDatabase db = connection();
+    if (!db.transaction()) {
+        if (error)
+            *error = db.lastError().text();
+        return false;
+    }
+    if (!work()) {
+        db.rollback();
+        return false;
+    }
+    if (!db.commit()) {
+        if (error)
+            *error = db.lastError().text();
+        db.rollback();
+        return false;
+    }
+    return true;
+}

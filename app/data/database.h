@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QSqlDatabase>
+#include <QString>
+
+#include <functional>
+
+// The database file "dbase.mdb" of a data folder and the program's one connection to it.
+// Every window's data control reads and writes through this connection, so that a
+// change made in one window is seen by the next query of any other, and so that
+// steps that belong together (a copy to the archive and the delete after it) can share
+// a transaction.
+class Database
+{
+public:
+    enum class OpenResult { Opened, Created, Failed };
+
+    explicit Database(const QString& dataDir);
+    ~Database();
+    Database(const Database&) = delete;
+    Database& operator=(const Database&) = delete;
+
+    // The file named dbase.mdb in any letter case in dataDir, or dataDir/dbase.mdb when there is none.
+    static QString locateFile(const QString& dataDir);
+
+    // Opens the file, creating a new database with the six tables when there is none.
+    // An existing file is never altered by opening it; a file that is not a database
+    // of this program (or cannot be read) gives Failed and errorText() names it.
+    OpenResult open();
+    void close();
+    bool isOpen() const;
+
+    QSqlDatabase connection() const;
+    QString filePath() const { return m_filePath; }
+    QString dataDir() const { return m_dataDir; }
+    QString errorText() const { return m_error; }
+
+    // Before a write: true when the file the connection was opened on is still at its place.
+    // SQLite on Linux goes on writing into a file that was deleted or replaced under it,
+    // and such a save would be lost without a word.
+    bool fileStillInPlace() const;
+
+    // Runs work inside one transaction; commits when it returns true, rolls back otherwise.
+    bool inTransaction(const std::function<bool()>& work, QString* error = nullptr);
+
+private:
+    bool openConnection();
+
+    QString m_dataDir;
+    QString m_filePath;
+    QString m_connectionName;
+    QString m_error;
+    quint64 m_inode = 0;
+};

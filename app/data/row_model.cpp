@@ -1,0 +1,206 @@
+#include "data/row_model.h"
+
+#include <QRegularExpression>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QSqlRecord>
+
+#include <algorithm>
+
+namespace {
+
+constexpr int PageSize = 200;
+constexpr size_t PagesKept = 16;
+const QString RowIdField = QStringLiteral("__rid");
+
+} // namespace
+
+RowModel::RowModel(QObject* parent)
+    : QAbstractTableModel(parent)
+{
+}
+
+QString RowModel::withRowId(const QString& sql, bool* injected)
+{
+    static const QRegularExpression selectAll(QStringLiteral("^\\s*select\\s+\\*\\s*from\\b"),
+                                              QRegularExpression::CaseInsensitiveOption);
+    const QRegularExpressionMatch match = selectAll.match(sql);
+    if (injected)
+        *injected = match.hasMatch();
+    if (!match.hasMatch())
+        return sql;
+    return QStringLiteral("SELECT rowid AS ") + RowIdField + QStringLiteral(", * FROM") + sql.mid(match.capturedEnd());
+}
+
+bool RowModel::setQuery(const QSqlDatabase& db, const QString& sql, const QVariantList& binds, const QString& orderBy,
+                        int rowCount, QString* error)
+{
+    bool hasRowId = false;
+    const QString base = withRowId(sql, &hasRowId);
+    QString pageSql;
+    if (orderBy.isEmpty())
+        pageSql = base;
+    else
+        pageSql = QStringLiteral("SELECT * FROM (") + base + QStringLiteral(") ORDER BY ") + orderBy
+                  + (hasRowId ? QStringLiteral(", ") + RowIdField : QString());
+    pageSql += QStringLiteral(" LIMIT ? OFFSET ?");
+
+    // Reading the field names also proves the query before the model lets go of the old one.
+    QSqlQuery probe(db);
+    probe.setForwardOnly(true);
+    if (!probe.prepare(pageSql)) {
+        if (error)
+            *error = probe.lastError().text();
+        return false;
+    }
+    for (const QVariant& value : binds)
+        probe.addBindValue(value);
+    probe.addBindValue(0);
+    probe.addBindValue(0);
+    if (!probe.exec()) {
+        if (error)
+            *error = probe.lastError().text();
+        return false;
+    }
+    QStringList fields;
+    const QSqlRecord record = probe.record();
+    for (int i = hasRowId ? 1 : 0; i < record.count(); ++i)
+        fields << record.fieldName(i);
+    probe.finish();
+
+    beginResetModel();
+    m_db = db;
+    m_pageSql = pageSql;
+    m_binds = binds;
+    m_fields = fields;
+    m_hasRowId = hasRowId;
+    m_rows = std::max(0, rowCount);
+    m_pages.clear();
+    m_pageUse.clear();
+    endResetModel();
+    return true;
+}
+
+void RowModel::clear()
+{
+    beginResetModel();
+    m_pageSql.clear();
+    m_binds.clear();
+    m_rows = 0;
+    m_pages.clear();
+    m_pageUse.clear();
+    endResetModel();
+}
+
+int RowModel::rowCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : m_rows;
+}
+
+int RowModel::columnCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : static_cast<int>(m_fields.size());
+}
+
+const std::vector<RowModel::Row>* RowModel::page(int index) const
+{
+    auto found = m_pages.find(index);
+    if (found != m_pages.end()) {
+        m_pageUse.erase(std::remove(m_pageUse.begin(), m_pageUse.end(), index), m_pageUse.end());
+        m_pageUse.push_back(index);
+        return &found->second;
+    }
+    if (m_pageSql.isEmpty())
+        return nullptr;
+
+    QSqlQuery query(m_db);
+    query.setForwardOnly(true);
+    if (!query.prepare(m_pageSql))
+        return nullptr;
+    for (const QVariant& value : m_binds)
+        query.addBindValue(value);
+    query.addBindValue(PageSize);
+    query.addBindValue(index * PageSize);
+    if (!query.exec())
+        return nullptr;
+    std::vector<Row> rows;
+    rows.reserve(PageSize);
+    const int columns = query.record().count();
+    while (query.next()) {
+        Row row(columns);
+        for (int c = 0; c < columns; ++c)
+            row[c] = query.value(c);
+        rows.push_back(std::move(row));
+    }
+    if (m_pageUse.size() >= PagesKept) {
+        m_pages.erase(m_pageUse.front());
+        m_pageUse.erase(m_pageUse.begin());
+    }
+    m_pageUse.push_back(index);
+    return &(m_pages[index] = std::move(rows));
+}
+
+QVariant RowModel::value(int row, int column) const
+{
+    if (row < 0 || row >= m_rows || column < 0 || column >= m_fields.size())
+        return {};
+    const std::vector<Row>* rows = page(row / PageSize);
+    const size_t offset = static_cast<size_t>(row % PageSize);
+    if (!rows || offset >= rows->size())
+        return {};
+    return (*rows)[offset][static_cast<size_t>(column + (m_hasRowId ? 1 : 0))];
+}
+
+QVariant RowModel::value(int row, const QString& field) const
+{
+    return value(row, fieldIndex(field));
+}
+
+qint64 RowModel::rowId(int row) const
+{
+    if (!m_hasRowId || row < 0 || row >= m_rows)
+        return -1;
+    const std::vector<Row>* rows = page(row / PageSize);
+    const size_t offset = static_cast<size_t>(row % PageSize);
+    if (!rows || offset >= rows->size())
+        return -1;
+    return (*rows)[offset][0].toLongLong();
+}
+
+int RowModel::fieldIndex(const QString& name) const
+{
+    for (int i = 0; i < m_fields.size(); ++i) {
+        if (m_fields.at(i).compare(name, Qt::CaseInsensitive) == 0)
+            return i;
+    }
+    return -1;
+}
+
+QVariant RowModel::data(const QModelIndex& index, int role) const
+{
+    if (!index.isValid() || (role != Qt::DisplayRole && role != Qt::EditRole))
+        return {};
+    return value(index.row(), index.column());
+}
+
+QVariant RowModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
+        return QAbstractTableModel::headerData(section, orientation, role);
+    if (section >= 0 && section < m_captions.size() && !m_captions.at(section).isNull())
+        return m_captions.at(section);
+    if (section >= 0 && section < m_fields.size())
+        return m_fields.at(section);
+    return {};
+}
+
+bool RowModel::setHeaderData(int section, Qt::Orientation orientation, const QVariant& value, int role)
+{
+    if (orientation != Qt::Horizontal || role != Qt::EditRole || section < 0)
+        return false;
+    while (m_captions.size() <= section)
+        m_captions << QString();
+    m_captions[section] = value.toString();
+    emit headerDataChanged(orientation, section, section);
+    return true;
+}

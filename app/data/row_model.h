@@ -1,0 +1,64 @@
+#pragma once
+
+#include <QAbstractTableModel>
+#include <QSqlDatabase>
+#include <QStringList>
+#include <QVariantList>
+
+#include <map>
+#include <vector>
+
+// A read-only table model over one SQL query that holds only the pages of rows a view
+// has asked for. The row count is handed in by the owner (it comes from the same
+// aggregate query that computes the list's total), and rows are read a page at a time
+// with LIMIT/OFFSET, so a list of a million cheques costs no more memory than a screenful.
+//
+// Queries of the form "SELECT * FROM table ..." get the table's rowid as a hidden first
+// column, which identifies the row for updates and deletes.
+class RowModel : public QAbstractTableModel
+{
+    Q_OBJECT
+
+public:
+    explicit RowModel(QObject* parent = nullptr);
+
+    // Reads the column names of the query and resets the model to rowCount rows.
+    // On failure the model keeps what it showed and the error is returned.
+    bool setQuery(const QSqlDatabase& db, const QString& sql, const QVariantList& binds, const QString& orderBy,
+                  int rowCount, QString* error);
+    void clear();
+
+    int rowCount(const QModelIndex& parent = QModelIndex()) const override;
+    int columnCount(const QModelIndex& parent = QModelIndex()) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
+    bool setHeaderData(int section, Qt::Orientation orientation, const QVariant& value,
+                       int role = Qt::EditRole) override;
+
+    QStringList fieldNames() const { return m_fields; }
+    // Column position of a field, matched without regard to case; -1 when absent.
+    int fieldIndex(const QString& name) const;
+    QVariant value(int row, int column) const;
+    QVariant value(int row, const QString& field) const;
+    // The rowid of a row, or -1 when the query carries none or the row does not exist.
+    qint64 rowId(int row) const;
+
+    // "SELECT * FROM T" becomes "SELECT rowid AS __rid, * FROM T"; other queries are kept.
+    static QString withRowId(const QString& sql, bool* injected = nullptr);
+
+private:
+    using Row = std::vector<QVariant>;
+    const std::vector<Row>* page(int index) const;
+
+    QSqlDatabase m_db;
+    QString m_pageSql;
+    QVariantList m_binds;
+    QStringList m_fields;
+    QStringList m_captions;
+    bool m_hasRowId = false;
+    int m_rows = 0;
+
+    // Pages read so far, with the order of use for dropping the oldest.
+    mutable std::map<int, std::vector<Row>> m_pages;
+    mutable std::vector<int> m_pageUse;
+};

@@ -1,0 +1,9 @@
+#include "kaviro.h"
+
+#include <QApplication>
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    return runKaviro(app);
+}

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QString>
+
+// Starting the program when the user logs on: an XDG autostart entry "KAVIRO.desktop"
+// whose Exec is the running executable. Switching it off keeps the entry and marks it
+// Hidden=true, as the desktop specification for autostart asks.
+namespace Autostart {
+
+QString entryPath();
+// Returns false when the entry could not be written.
+bool setStartAtLogon(bool on, const QString& executable = QString());
+bool isEnabled();
+
+} // namespace Autostart

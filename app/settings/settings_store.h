@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QString>
+
+// The per-user preferences: string values addressed by section and key under the
+// application name "KAVIRO . 5.1". Sections and keys are matched without regard to
+// letter case ("Set"/"set", "BackColor"/"Backcolor" are one value), so both are
+// stored folded to lower case. A value that was never written reads as "".
+//
+// The file lives in the user's configuration folder ($XDG_CONFIG_HOME), which is
+// looked up at every call so that tests can point it at a temporary folder.
+namespace SettingsStore {
+
+inline constexpr const char* ApplicationName = "KAVIRO . 5.1";
+
+QString read(const QString& section, const QString& key);
+// Returns false when the value could not be stored (for example a read-only file).
+bool write(const QString& section, const QString& key, const QString& value);
+
+// Readers that need a number keep their old value when the text is empty or not a number.
+bool readInt(const QString& section, const QString& key, int& value);
+bool readDouble(const QString& section, const QString& key, double& value);
+
+QString filePath();
+
+} // namespace SettingsStore

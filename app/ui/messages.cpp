@@ -1,0 +1,78 @@
+#include "ui/messages.h"
+
+#include <QMessageBox>
+
+namespace Messages {
+
+namespace {
+
+MessageLog* activeLog = nullptr;
+
+QString titleOr(const QString& title)
+{
+    return title.isEmpty() ? QString::fromLatin1(DefaultTitle) : title;
+}
+
+QMessageBox::Icon boxIcon(Icon icon)
+{
+    switch (icon) {
+    case Icon::Information:
+        return QMessageBox::Information;
+    case Icon::Warning:
+        return QMessageBox::Warning;
+    case Icon::Critical:
+        return QMessageBox::Critical;
+    case Icon::Question:
+        return QMessageBox::Question;
+    case Icon::None:
+        break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+} // namespace
+
+MessageLog::MessageLog()
+{
+    activeLog = this;
+}
+
+MessageLog::~MessageLog()
+{
+    if (activeLog == this)
+        activeLog = nullptr;
+}
+
+void MessageLog::clear()
+{
+    m_shown.clear();
+    m_answers.clear();
+    m_unanswered = 0;
+}
+
+void show(QWidget* parent, const QString& text, Icon icon, const QString& title)
+{
+    if (activeLog) {
+        activeLog->m_shown << Shown{icon, titleOr(title), text};
+        return;
+    }
+    QMessageBox box(boxIcon(icon), titleOr(title), text, QMessageBox::Ok, parent);
+    box.exec();
+}
+
+bool ask(QWidget* parent, const QString& text, const QString& title)
+{
+    if (activeLog) {
+        activeLog->m_shown << Shown{Icon::Question, titleOr(title), text};
+        if (activeLog->m_answers.isEmpty()) {
+            ++activeLog->m_unanswered;
+            return false;
+        }
+        return activeLog->m_answers.takeFirst();
+    }
+    QMessageBox box(QMessageBox::Question, titleOr(title), text, QMessageBox::Yes | QMessageBox::No, parent);
+    box.setDefaultButton(QMessageBox::Yes);
+    return box.exec() == QMessageBox::Yes;
+}
+
+} // namespace Messages

@@ -1,0 +1,97 @@
+#include "settings/autostart.h"
+#include "settings/settings_store.h"
+#include "testing.h"
+
+#include <QFile>
+#include <QtTest>
+
+class TestSettings : public QObject
+{
+    Q_OBJECT
+
+private:
+    TestEnvironment m_env;
+
+    static QString readEntry()
+    {
+        QFile file(Autostart::entryPath());
+        if (!file.open(QIODevice::ReadOnly))
+            return {};
+        return QString::fromUtf8(file.readAll());
+    }
+
+private slots:
+    void firstRunReadsEmpty()
+    {
+        QCOMPARE(SettingsStore::read(QStringLiteral("1"), QStringLiteral("2")), QString());
+        QCOMPARE(SettingsStore::read(QStringLiteral("CD"), QStringLiteral("Font")), QString());
+    }
+
+    void sectionsAndKeysIgnoreCase_data()
+    {
+        QTest::addColumn<QString>("writeSection");
+        QTest::addColumn<QString>("writeKey");
+        QTest::addColumn<QString>("readSection");
+        QTest::addColumn<QString>("readKey");
+        QTest::newRow("Set/set") << "Set" << "4" << "set" << "4";
+        QTest::newRow("Backcolor/BackColor") << "CD" << "Backcolor" << "CD" << "BackColor";
+        QTest::newRow("DataGird/datagird") << "DataGird" << "Row" << "datagird" << "ROW";
+    }
+    void sectionsAndKeysIgnoreCase()
+    {
+        QFETCH(QString, writeSection);
+        QFETCH(QString, writeKey);
+        QFETCH(QString, readSection);
+        QFETCH(QString, readKey);
+        const QString value = QStringLiteral("مقدار ") + QString::fromLatin1(QTest::currentDataTag());
+        QVERIFY(SettingsStore::write(writeSection, writeKey, value));
+        QCOMPARE(SettingsStore::read(readSection, readKey), value);
+    }
+
+    void valuesKeepTheirText()
+    {
+        // A password is stored as typed: blanks, Persian letters and signs that INI files treat specially.
+        const QString password = QStringLiteral("  رمز;=,\"x\" ");
+        QVERIFY(SettingsStore::write(QStringLiteral("1"), QStringLiteral("3"), password));
+        QCOMPARE(SettingsStore::read(QStringLiteral("1"), QStringLiteral("3")), password);
+        QVERIFY(SettingsStore::filePath().endsWith(QStringLiteral("/KAVIRO . 5.1.ini")));
+        QVERIFY(SettingsStore::filePath().startsWith(m_env.configDir()));
+    }
+
+    void numberReadersKeepOldValueOnBadText()
+    {
+        int width = 1234;
+        SettingsStore::write(QStringLiteral("DataGird"), QStringLiteral("3"), QString());
+        QVERIFY(!SettingsStore::readInt(QStringLiteral("DataGird"), QStringLiteral("3"), width));
+        QCOMPARE(width, 1234);
+        SettingsStore::write(QStringLiteral("DataGird"), QStringLiteral("3"), QStringLiteral("wide"));
+        QVERIFY(!SettingsStore::readInt(QStringLiteral("DataGird"), QStringLiteral("3"), width));
+        QCOMPARE(width, 1234);
+        SettingsStore::write(QStringLiteral("DataGird"), QStringLiteral("3"), QStringLiteral("1500"));
+        QVERIFY(SettingsStore::readInt(QStringLiteral("DataGird"), QStringLiteral("3"), width));
+        QCOMPARE(width, 1500);
+        double height = 1;
+        QVERIFY(SettingsStore::readDouble(QStringLiteral("datagird"), QStringLiteral("3"), height));
+        QCOMPARE(height, 1500.0);
+    }
+
+    void autostartEntryOnAndOff()
+    {
+        const QString exe = QStringLiteral("/opt/my apps/KAVIRO");
+        QVERIFY(Autostart::setStartAtLogon(true, exe));
+        QString entry = readEntry();
+        QVERIFY(entry.contains(QStringLiteral("Exec=\"/opt/my apps/KAVIRO\"\n")));
+        QVERIFY(entry.contains(QStringLiteral("Hidden=false\n")));
+        QVERIFY(Autostart::isEnabled());
+
+        // Switching off keeps the entry and disables it.
+        QVERIFY(Autostart::setStartAtLogon(false, exe));
+        entry = readEntry();
+        QVERIFY(entry.contains(QStringLiteral("Exec=\"/opt/my apps/KAVIRO\"\n")));
+        QVERIFY(entry.contains(QStringLiteral("Hidden=true\n")));
+        QVERIFY(!Autostart::isEnabled());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestSettings)
+#include "test_settings.moc"
