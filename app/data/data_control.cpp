@@ -46,7 +46,11 @@ bool DataControl::requery()
         return false;
     }
     QSqlDatabase db = m_database.connection();
-    const QString base = RowModel::withRowId(m_sql);
+    // The order of the rows does not change their count or total, and SQLite would sort
+    // every matching row before counting them.
+    static const QRegularExpression trailingOrder(QStringLiteral("\\s+order\\s+by\\s+[A-Za-z0-9_\\s,]+$"),
+                                                  QRegularExpression::CaseInsensitiveOption);
+    const QString base = QString(m_sql).remove(trailingOrder);
     const QString totalExpression = m_totalExpression.isEmpty() ? QStringLiteral("0") : m_totalExpression;
     QSqlQuery figures(db);
     figures.setForwardOnly(true);

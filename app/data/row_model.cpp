@@ -45,28 +45,17 @@ bool RowModel::setQuery(const QSqlDatabase& db, const QString& sql, const QVaria
                   + (hasRowId ? QStringLiteral(", ") + RowIdField : QString());
     pageSql += QStringLiteral(" LIMIT ? OFFSET ?");
 
-    // Reading the field names also proves the query before the model lets go of the old one.
-    QSqlQuery probe(db);
-    probe.setForwardOnly(true);
-    if (!probe.prepare(pageSql)) {
-        if (error)
-            *error = probe.lastError().text();
+    // The first page is read at once: the list shows it anyway, its field names name the
+    // columns, and a failing query is found before the model lets go of what it shows.
+    QSqlQuery query(db);
+    std::vector<Row> firstPage;
+    if (!readPage(query, pageSql, binds, 0, &firstPage, error))
         return false;
-    }
-    for (const QVariant& value : binds)
-        probe.addBindValue(value);
-    probe.addBindValue(0);
-    probe.addBindValue(0);
-    if (!probe.exec()) {
-        if (error)
-            *error = probe.lastError().text();
-        return false;
-    }
     QStringList fields;
-    const QSqlRecord record = probe.record();
+    const QSqlRecord record = query.record();
     for (int i = hasRowId ? 1 : 0; i < record.count(); ++i)
         fields << record.fieldName(i);
-    probe.finish();
+    query.finish();
 
     beginResetModel();
     m_db = db;
@@ -77,6 +66,10 @@ bool RowModel::setQuery(const QSqlDatabase& db, const QString& sql, const QVaria
     m_rows = std::max(0, rowCount);
     m_pages.clear();
     m_pageUse.clear();
+    if (m_rows > 0) {
+        m_pages[0] = std::move(firstPage);
+        m_pageUse.push_back(0);
+    }
     endResetModel();
     return true;
 }
@@ -102,6 +95,35 @@ int RowModel::columnCount(const QModelIndex& parent) const
     return parent.isValid() ? 0 : static_cast<int>(m_fields.size());
 }
 
+bool RowModel::readPage(QSqlQuery& query, const QString& sql, const QVariantList& binds, int index,
+                        std::vector<Row>* rows, QString* error)
+{
+    query.setForwardOnly(true);
+    if (!query.prepare(sql)) {
+        if (error)
+            *error = query.lastError().text();
+        return false;
+    }
+    for (const QVariant& value : binds)
+        query.addBindValue(value);
+    query.addBindValue(PageSize);
+    query.addBindValue(index * PageSize);
+    if (!query.exec()) {
+        if (error)
+            *error = query.lastError().text();
+        return false;
+    }
+    rows->reserve(PageSize);
+    const int columns = query.record().count();
+    while (query.next()) {
+        Row row(static_cast<size_t>(columns));
+        for (int c = 0; c < columns; ++c)
+            row[static_cast<size_t>(c)] = query.value(c);
+        rows->push_back(std::move(row));
+    }
+    return true;
+}
+
 const std::vector<RowModel::Row>* RowModel::page(int index) const
 {
     auto found = m_pages.find(index);
@@ -114,24 +136,9 @@ const std::vector<RowModel::Row>* RowModel::page(int index) const
         return nullptr;
 
     QSqlQuery query(m_db);
-    query.setForwardOnly(true);
-    if (!query.prepare(m_pageSql))
-        return nullptr;
-    for (const QVariant& value : m_binds)
-        query.addBindValue(value);
-    query.addBindValue(PageSize);
-    query.addBindValue(index * PageSize);
-    if (!query.exec())
-        return nullptr;
     std::vector<Row> rows;
-    rows.reserve(PageSize);
-    const int columns = query.record().count();
-    while (query.next()) {
-        Row row(columns);
-        for (int c = 0; c < columns; ++c)
-            row[c] = query.value(c);
-        rows.push_back(std::move(row));
-    }
+    if (!readPage(query, m_pageSql, m_binds, index, &rows, nullptr))
+        return nullptr;
     if (m_pageUse.size() >= PagesKept) {
         m_pages.erase(m_pageUse.front());
         m_pageUse.erase(m_pageUse.begin());

@@ -2,6 +2,7 @@
 
 #include <QAbstractTableModel>
 #include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QStringList>
 #include <QVariantList>
 
@@ -49,6 +50,8 @@ public:
 private:
     using Row = std::vector<QVariant>;
     const std::vector<Row>* page(int index) const;
+    static bool readPage(QSqlQuery& query, const QString& sql, const QVariantList& binds, int index,
+                         std::vector<Row>* rows, QString* error);
 
     QSqlDatabase m_db;
     QString m_pageSql;

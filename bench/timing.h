@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QString>
+
+class QTextStream;
+
+namespace Timing {
+
+// Opens the database in dir as the main list does and types searches into it,
+// printing the figures. Returns the process exit code.
+int listBenchmark(const QString& dir, QTextStream& out);
+
+} // namespace Timing
