@@ -1,17 +1,14 @@
 #include "kaviro.h"
 
 #include "app_options.h"
-#include "calendar/jalali.h"
-#include "data/clock.h"
+#include "cheques/main_window.h"
 #include "data/database.h"
+#include "startup/login_window.h"
+#include "startup/single_instance.h"
 #include "ui/fonts.h"
 #include "ui/messages.h"
 
 #include <QApplication>
-#include <QDir>
-#include <QLabel>
-#include <QVBoxLayout>
-#include <QWidget>
 
 int runKaviro(QApplication& app)
 {
@@ -20,17 +17,24 @@ int runKaviro(QApplication& app)
     Fonts::install(app);
 
     const AppOptions options = AppOptions::parse(app.arguments(), QCoreApplication::applicationDirPath());
+
+    SingleInstance instance;
+    if (!ensureSingleCopy(instance))
+        return 1;
+
+    LoginWindow login;
+    if (login.exec() != QDialog::Accepted)
+        return 0;
+
+    // The database is opened only after the login, so that leaving the login touches no data.
     Database database(options.dataDir);
     if (database.open() == Database::OpenResult::Failed) {
         Messages::show(nullptr, database.errorText(), Messages::Icon::Critical);
         return 1;
     }
 
-    QWidget window;
-    window.setWindowTitle(QString::fromLatin1(Messages::DefaultTitle));
-    auto* layout = new QVBoxLayout(&window);
-    layout->addWidget(new QLabel(JalaliDateString(Clock::today(), 3), &window));
-    layout->addWidget(new QLabel(QDir::toNativeSeparators(database.filePath()), &window));
+    MainWindow window(database);
     window.show();
+    window.activate();
     return app.exec();
 }

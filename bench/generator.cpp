@@ -12,21 +12,21 @@ namespace Generator {
 
 namespace {
 
-const QStringList Banks = {QStringLiteral("ملت"),    QStringLiteral("ملي"),   QStringLiteral("صادرات"),
-                           QStringLiteral("تجارت"),  QStringLiteral("سپه"),   QStringLiteral("پاسارگاد"),
+const QStringList Banks = {QStringLiteral("ملت"),     QStringLiteral("ملي"),  QStringLiteral("صادرات"),
+                           QStringLiteral("تجارت"),   QStringLiteral("سپه"),  QStringLiteral("پاسارگاد"),
                            QStringLiteral("کشاورزي"), QStringLiteral("مسکن"), QStringLiteral("رفاه کارگران")};
-const QStringList FirstNames = {QStringLiteral("علي"),   QStringLiteral("رضا"),   QStringLiteral("مريم"),
-                                QStringLiteral("زهرا"),  QStringLiteral("حسين"),  QStringLiteral("محمد"),
-                                QStringLiteral("فاطمه"), QStringLiteral("سارا"),  QStringLiteral("مهدي"),
-                                QStringLiteral("نرگس"),  QStringLiteral("امير"),  QStringLiteral("ليلا")};
-const QStringList LastNames = {QStringLiteral("احمدي"),  QStringLiteral("رضايي"), QStringLiteral("محمدي"),
-                               QStringLiteral("حسيني"),  QStringLiteral("کريمي"), QStringLiteral("موسوي"),
-                               QStringLiteral("جعفري"),  QStringLiteral("صادقي"), QStringLiteral("نوري"),
+const QStringList FirstNames = {QStringLiteral("علي"),   QStringLiteral("رضا"),  QStringLiteral("مريم"),
+                                QStringLiteral("زهرا"),  QStringLiteral("حسين"), QStringLiteral("محمد"),
+                                QStringLiteral("فاطمه"), QStringLiteral("سارا"), QStringLiteral("مهدي"),
+                                QStringLiteral("نرگس"),  QStringLiteral("امير"), QStringLiteral("ليلا")};
+const QStringList LastNames = {QStringLiteral("احمدي"), QStringLiteral("رضايي"), QStringLiteral("محمدي"),
+                               QStringLiteral("حسيني"), QStringLiteral("کريمي"), QStringLiteral("موسوي"),
+                               QStringLiteral("جعفري"), QStringLiteral("صادقي"), QStringLiteral("نوري"),
                                QStringLiteral("طاهري")};
 const QStringList Purposes = {QStringLiteral("بابت خريد کالا"), QStringLiteral("اجاره مغازه"),
-                              QStringLiteral("قسط وام"),       QStringLiteral("فروش اجناس"),
-                              QStringLiteral("تسويه حساب"),    QStringLiteral("پيش پرداخت")};
-const QStringList Statuses = {QStringLiteral("----"), QStringLiteral("----"), QStringLiteral("----"),
+                              QStringLiteral("قسط وام"),        QStringLiteral("فروش اجناس"),
+                              QStringLiteral("تسويه حساب"),     QStringLiteral("پيش پرداخت")};
+const QStringList Statuses = {QStringLiteral("----"),   QStringLiteral("----"),    QStringLiteral("----"),
                               QStringLiteral("پاس شد"), QStringLiteral("باطل شد"), QStringLiteral("برگشتي")};
 
 QString date(int year, int month, int day)
@@ -65,7 +65,8 @@ bool fillCheques(Database& db, int count, unsigned seed)
             insert.addBindValue(QString::number(100000 + random() % 900000));
             insert.addBindValue(Banks.at(bankIndex));
             insert.addBindValue(amount);
-            insert.addBindValue(pick(FirstNames) + QLatin1Char(' ') + pick(LastNames) + QLatin1Char(' ') + pick(Purposes));
+            insert.addBindValue(pick(FirstNames) + QLatin1Char(' ') + pick(LastNames) + QLatin1Char(' ') +
+                                pick(Purposes));
             insert.addBindValue(random() % 2 ? QStringLiteral("دريافت") : QStringLiteral("پرداخت"));
             insert.addBindValue(pick(Statuses));
             insert.addBindValue(random() % 4 == 0 ? QStringLiteral("تحويل به حسابداري") : QString());

@@ -20,3 +20,54 @@ private:
     QTemporaryDir m_config;
     QTemporaryDir m_runtime;
 };
+
+#include "data/data_control.h"
+#include "data/database.h"
+
+#include <QTimer>
+
+#include <functional>
+
+// A new database in a temporary data folder, open for the life of the object.
+class TestDatabase
+{
+public:
+    TestDatabase() : m_db(m_dir.path()) { m_db.open(); }
+    Database& db() { return m_db; }
+    QString dir() const { return m_dir.path(); }
+
+    // Adds a cheque with the columns given; the rest stay empty.
+    qint64 addCheque(const Fields& fields)
+    {
+        DataControl cheques(m_db);
+        cheques.setRecordSource(QStringLiteral("SELECT * FROM T1"));
+        qint64 id = -1;
+        cheques.addRow(fields, &id);
+        return id;
+    }
+
+private:
+    QTemporaryDir m_dir;
+    Database m_db;
+};
+
+#ifdef QT_WIDGETS_LIB
+#include <QApplication>
+#include <QWidget>
+
+// Runs action on the next modal window as soon as it is open. For code paths that go
+// through a real exec(): the action must close the window.
+inline void whenModal(std::function<void(QWidget*)> action)
+{
+    auto* timer = new QTimer;
+    timer->setInterval(10);
+    QObject::connect(timer, &QTimer::timeout, [timer, action] {
+        if (QWidget* modal = QApplication::activeModalWidget()) {
+            timer->stop();
+            timer->deleteLater();
+            action(modal);
+        }
+    });
+    timer->start();
+}
+#endif

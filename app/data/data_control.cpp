@@ -26,11 +26,8 @@ const QString NoDatabase = QStringLiteral("بانک اطلاعاتی باز نی
 } // namespace
 
 DataControl::DataControl(Database& database, QObject* parent)
-    : QObject(parent),
-      m_database(database),
-      m_model(new RowModel(this))
-{
-}
+    : QObject(parent), m_database(database), m_model(new RowModel(this))
+{}
 
 void DataControl::setRecordSource(const QString& sql, const QVariantList& binds)
 {
@@ -54,8 +51,8 @@ bool DataControl::requery()
     const QString totalExpression = m_totalExpression.isEmpty() ? QStringLiteral("0") : m_totalExpression;
     QSqlQuery figures(db);
     figures.setForwardOnly(true);
-    if (!figures.prepare(QStringLiteral("SELECT COUNT(*), TOTAL(") + totalExpression + QStringLiteral(") FROM (")
-                         + base + QLatin1Char(')'))) {
+    if (!figures.prepare(QStringLiteral("SELECT COUNT(*), TOTAL(") + totalExpression + QStringLiteral(") FROM (") +
+                         base + QLatin1Char(')'))) {
         m_error = figures.lastError().text();
         return false;
     }
@@ -140,8 +137,8 @@ bool DataControl::canWrite()
         return false;
     }
     if (!m_database.fileStillInPlace()) {
-        m_error = QStringLiteral("فایل بانک اطلاعاتی %1 دیگر در جای خود نیست؛ تغییر ذخیره نشد.")
-                      .arg(m_database.filePath());
+        m_error =
+            QStringLiteral("فایل بانک اطلاعاتی %1 دیگر در جای خود نیست؛ تغییر ذخیره نشد.").arg(m_database.filePath());
         return false;
     }
     if (!isIdentifier(table())) {
@@ -201,10 +198,10 @@ bool DataControl::addRow(const Fields& fields, qint64* newId)
         marks << QStringLiteral("?");
         binds << field.second;
     }
-    const QString sql = names.isEmpty() ? QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(table())
-                                        : QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
-                                              .arg(table(), names.join(QLatin1String(", ")),
-                                                   marks.join(QLatin1String(", ")));
+    const QString sql = names.isEmpty()
+                            ? QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(table())
+                            : QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+                                  .arg(table(), names.join(QLatin1String(", ")), marks.join(QLatin1String(", ")));
     return exec(sql, binds, newId);
 }
 
@@ -225,8 +222,8 @@ bool DataControl::updateRow(qint64 id, const Fields& fields)
         binds << field.second;
     }
     binds << id;
-    return exec(QStringLiteral("UPDATE %1 SET %2 WHERE rowid = ?").arg(table(), sets.join(QLatin1String(", "))),
-                binds, nullptr, true);
+    return exec(QStringLiteral("UPDATE %1 SET %2 WHERE rowid = ?").arg(table(), sets.join(QLatin1String(", "))), binds,
+                nullptr, true);
 }
 
 bool DataControl::deleteRow(qint64 id)

@@ -16,7 +16,9 @@ const QString FileName = QStringLiteral("dbase.mdb");
 
 quint64 inodeOf(const QString& path)
 {
-    struct stat st {};
+    struct stat st
+    {
+    };
     if (::stat(QFile::encodeName(path).constData(), &st) != 0)
         return 0;
     return static_cast<quint64>(st.st_ino);
@@ -27,8 +29,7 @@ quint64 inodeOf(const QString& path)
 Database::Database(const QString& dataDir)
     : m_dataDir(QDir(dataDir).absolutePath()),
       m_connectionName(QStringLiteral("kaviro-") + QUuid::createUuid().toString(QUuid::WithoutBraces))
-{
-}
+{}
 
 Database::~Database()
 {
@@ -77,8 +78,7 @@ Database::OpenResult Database::open()
     m_filePath = locateFile(m_dataDir);
     const bool existed = QFileInfo::exists(m_filePath);
     if (existed && !QFileInfo(m_filePath).isReadable()) {
-        m_error = QStringLiteral("فایل بانک اطلاعاتی %1 خواندنی نیست.")
-                      .arg(QDir::toNativeSeparators(m_filePath));
+        m_error = QStringLiteral("فایل بانک اطلاعاتی %1 خواندنی نیست.").arg(QDir::toNativeSeparators(m_filePath));
         return OpenResult::Failed;
     }
     if (!openConnection()) {
@@ -103,11 +103,11 @@ Database::OpenResult Database::open()
     }
     const QStringList missing = Schema::missingTables(connection(), &error);
     if (!missing.isEmpty()) {
-        m_error = error.isEmpty()
-                      ? QStringLiteral("فایل %1 بانک اطلاعاتی کاویرو نیست: جدول‌های %2 را ندارد.")
-                            .arg(QDir::toNativeSeparators(m_filePath), missing.join(QLatin1String(", ")))
-                      : QStringLiteral("فایل %1 بانک اطلاعاتی کاویرو نیست: %2")
-                            .arg(QDir::toNativeSeparators(m_filePath), error);
+        m_error = error.isEmpty() ? QStringLiteral("فایل %1 بانک اطلاعاتی کاویرو نیست: جدول‌های %2 را "
+                                                   "ندارد.")
+                                        .arg(QDir::toNativeSeparators(m_filePath), missing.join(QLatin1String(", ")))
+                                  : QStringLiteral("فایل %1 بانک اطلاعاتی کاویرو نیست: %2")
+                                        .arg(QDir::toNativeSeparators(m_filePath), error);
         close();
         return OpenResult::Failed;
     }

@@ -13,7 +13,12 @@
 class Database
 {
 public:
-    enum class OpenResult { Opened, Created, Failed };
+    enum class OpenResult
+    {
+        Opened,
+        Created,
+        Failed
+    };
 
     explicit Database(const QString& dataDir);
     ~Database();

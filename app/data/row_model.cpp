@@ -15,10 +15,7 @@ const QString RowIdField = QStringLiteral("__rid");
 
 } // namespace
 
-RowModel::RowModel(QObject* parent)
-    : QAbstractTableModel(parent)
-{
-}
+RowModel::RowModel(QObject* parent) : QAbstractTableModel(parent) {}
 
 QString RowModel::withRowId(const QString& sql, bool* injected)
 {
@@ -41,8 +38,8 @@ bool RowModel::setQuery(const QSqlDatabase& db, const QString& sql, const QVaria
     if (orderBy.isEmpty())
         pageSql = base;
     else
-        pageSql = QStringLiteral("SELECT * FROM (") + base + QStringLiteral(") ORDER BY ") + orderBy
-                  + (hasRowId ? QStringLiteral(", ") + RowIdField : QString());
+        pageSql = QStringLiteral("SELECT * FROM (") + base + QStringLiteral(") ORDER BY ") + orderBy +
+                  (hasRowId ? QStringLiteral(", ") + RowIdField : QString());
     pageSql += QStringLiteral(" LIMIT ? OFFSET ?");
 
     // The first page is read at once: the list shows it anyway, its field names name the

@@ -10,8 +10,8 @@ namespace Autostart {
 
 QString entryPath()
 {
-    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
-           + QLatin1String("/autostart/KAVIRO.desktop");
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+           QLatin1String("/autostart/KAVIRO.desktop");
 }
 
 namespace {

@@ -12,7 +12,14 @@ namespace Messages {
 
 inline constexpr const char* DefaultTitle = "KAVIRO . 5.1";
 
-enum class Icon { None, Information, Warning, Critical, Question };
+enum class Icon
+{
+    None,
+    Information,
+    Warning,
+    Critical,
+    Question
+};
 
 // A box with an OK button. An empty title means the program's title.
 void show(QWidget* parent, const QString& text, Icon icon = Icon::Information, const QString& title = QString());

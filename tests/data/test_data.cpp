@@ -55,7 +55,8 @@ private slots:
         // The spreadsheet export relies on this physical order.
         QCOMPARE(columnsOf(db.connection(), QStringLiteral("T1")),
                  QStringList({"PD", "TV", "TCH", "Num", "NBank", "Mab", "SH", "Prd", "V", "Shh"}));
-        QCOMPARE(columnsOf(db.connection(), QStringLiteral("T6")), QStringList({"ID", "Date", "Noh", "SH", "MB", "To"}));
+        QCOMPARE(columnsOf(db.connection(), QStringLiteral("T6")),
+                 QStringList({"ID", "Date", "Noh", "SH", "MB", "To"}));
         db.close();
         QCOMPARE(db.open(), Database::OpenResult::Opened);
     }

@@ -33,9 +33,18 @@ private slots:
         QTest::addColumn<QString>("writeKey");
         QTest::addColumn<QString>("readSection");
         QTest::addColumn<QString>("readKey");
-        QTest::newRow("Set/set") << "Set" << "4" << "set" << "4";
-        QTest::newRow("Backcolor/BackColor") << "CD" << "Backcolor" << "CD" << "BackColor";
-        QTest::newRow("DataGird/datagird") << "DataGird" << "Row" << "datagird" << "ROW";
+        QTest::newRow("Set/set") << "Set"
+                                 << "4"
+                                 << "set"
+                                 << "4";
+        QTest::newRow("Backcolor/BackColor") << "CD"
+                                             << "Backcolor"
+                                             << "CD"
+                                             << "BackColor";
+        QTest::newRow("DataGird/datagird") << "DataGird"
+                                           << "Row"
+                                           << "datagird"
+                                           << "ROW";
     }
     void sectionsAndKeysIgnoreCase()
     {

@@ -1,0 +1,164 @@
+#include "cheques/main_window.h"
+
+#include "calendar/jalali.h"
+#include "cheques/cheque_entry_dialog.h"
+#include "data/cheque_queries.h"
+#include "data/clock.h"
+#include "data/data_control.h"
+#include "data/database.h"
+#include "numtype.h"
+#include "settings/settings_store.h"
+#include "tolvan_resizer.h"
+#include "ui/data_grid.h"
+#include "ui/date_box.h"
+#include "ui/list_figures.h"
+#include "ui/messages.h"
+#include "ui/record_mode.h"
+#include "ui/stored_color.h"
+#include "words/amount_words.h"
+#include "words/number_format.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QRadioButton>
+
+namespace {
+
+const QString WidthSection = QStringLiteral("DataGird");
+
+} // namespace
+
+MainWindow::MainWindow(Database& database, QWidget* parent)
+    : QMainWindow(parent), m_database(database), m_cheques(new DataControl(database, this))
+{
+    setObjectName(QStringLiteral("Form1"));
+    buildControls();
+    buildPanels();
+    buildMenu();
+    connectSearch();
+    // The resizer records the designed layout at the first show and scales it from then on.
+    auto* resizer = new Tolvan_Resizer(this);
+    resizer->setFullscreen(false);
+    connect(m_cheques, &DataControl::refreshed, this, &MainWindow::showFigures);
+    load();
+}
+
+void MainWindow::load()
+{
+    m_cheques->setRecordSource(ChequeQueries::All);
+    m_cheques->setTotalExpression(QStringLiteral("Mab"));
+    if (!m_cheques->refresh())
+        Messages::show(this, QStringLiteral("فهرست چک‌ها خوانده نشد: ") + m_cheques->lastError(),
+                       Messages::Icon::Critical);
+    m_grid->restoreRowHeight();
+    setWindowTitle(SettingsStore::read(QStringLiteral("1"), QStringLiteral("2")) + QStringLiteral("     ") +
+                   JalaliDateString(Clock::today(), 3));
+    applyAppearance();
+    m_grid->restoreRowHeight();
+}
+
+void MainWindow::applyAppearance()
+{
+    QFont font = m_grid->font();
+    const QString family = SettingsStore::read(QStringLiteral("CD"), QStringLiteral("Font"));
+    if (!family.trimmed().isEmpty())
+        font.setFamily(family);
+    double size = 0;
+    if (SettingsStore::readDouble(QStringLiteral("CD"), QStringLiteral("FontSize"), size) && size > 0)
+        font.setPointSizeF(size);
+    m_grid->setFont(font);
+
+    QPalette palette = m_grid->palette();
+    const QColor text = colorFromStored(SettingsStore::read(QStringLiteral("CD"), QStringLiteral("ForeColor")));
+    if (text.isValid())
+        palette.setColor(QPalette::Text, text);
+    const QColor back = colorFromStored(SettingsStore::read(QStringLiteral("CD"), QStringLiteral("BackColor")));
+    if (back.isValid()) {
+        palette.setColor(QPalette::Base, back);
+        palette.setColor(QPalette::AlternateBase, back.darker(106));
+    }
+    m_grid->setPalette(palette);
+}
+
+void MainWindow::activate()
+{
+    m_cheques->setSort(QStringLiteral("Tch"));
+    m_grid->restoreWidths();
+    m_grid->restoreRowHeight();
+    showFigures();
+}
+
+void MainWindow::showFigures()
+{
+    showListFigures(*m_cheques, m_total, m_totalWords, m_count);
+    m_totalText->setText(GroupedNumber(m_total->value()));
+}
+
+int MainWindow::runModal(QDialog& dialog)
+{
+    const int result = dialog.exec();
+    activate();
+    return result;
+}
+
+void MainWindow::showSource(const QString& sql, const QVariantList& binds)
+{
+    m_cheques->setRecordSource(sql, binds);
+    if (!m_cheques->refresh())
+        showFigures(); // the list keeps the rows it had; so do its figures
+}
+
+void MainWindow::addCheque()
+{
+    ChequeEntryDialog dialog(m_database, *m_cheques, this);
+    NewRecordMode = true;
+    dialog.setWindowTitle(QStringLiteral(" اضافه کردن چک ..."));
+    runModal(dialog);
+}
+
+void MainWindow::editCheque()
+{
+    if (!m_cheques->hasCurrent())
+        return;
+    ChequeEntryDialog dialog(m_database, *m_cheques, this);
+    NewRecordMode = false;
+    dialog.fillFromCurrent();
+    dialog.setWindowTitle(QStringLiteral("ويرايش چک ..."));
+    runModal(dialog);
+}
+
+void MainWindow::deleteCheque(bool fromMenu)
+{
+    if (!m_cheques->hasCurrent()) {
+        if (!fromMenu)
+            m_totalText->setText(GroupedNumber(m_total->value()));
+        return;
+    }
+    const QString question = fromMenu ? QStringLiteral(" آيا مطمئن به حذف اين گزينه از ليست هستيد؟ ")
+                                      : QStringLiteral(" آيا مطمئن به حذف اين گزينه از ليست هستيد! ");
+    if (Messages::ask(this, question, m_cheques->value(QStringLiteral("SH")).toString())) {
+        if (!m_cheques->deleteCurrent())
+            Messages::show(this, QStringLiteral("چک حذف نشد: ") + m_cheques->lastError(), Messages::Icon::Critical);
+    }
+    m_cheques->refresh();
+    showFigures();
+}
+
+void MainWindow::printList()
+{
+    if (m_cheques->recordCount() == 0) {
+        Messages::show(this, QStringLiteral(" .اطلاعاتي جهت مشاهده و چاب در بانک اطلاعاتي موجود نمي باشد "));
+        return;
+    }
+    // The print settings window opens here once the reports are in.
+}
+
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    // The backup window stands between this close box and the end of the program once it exists.
+    event->accept();
+}

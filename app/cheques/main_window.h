@@ -1,0 +1,89 @@
+#pragma once
+
+#include <QMainWindow>
+
+class DataControl;
+class DataGrid;
+class Database;
+class DateBox;
+class NumType;
+class QComboBox;
+class QDialog;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QPushButton;
+class QRadioButton;
+class QAction;
+
+// The main window: the active cheques with their count, total and total in words, the
+// search, filter and sort of that list, and the buttons and menus that open every other
+// window. It is laid out at a designed size that the resizer scales.
+class MainWindow : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    explicit MainWindow(Database& database, QWidget* parent = nullptr);
+
+    DataControl& cheques() const { return *m_cheques; }
+
+    // What the window does each time it comes back to the front after a modal window:
+    // cheque-date order, column widths and row height from the settings, and the figures.
+    void activate();
+
+    void addCheque();
+    void editCheque();
+    void deleteCheque(bool fromMenu);
+
+    // Shows a window of the program modally and activates the main window again after it.
+    int runModal(QDialog& dialog);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void buildControls();
+    void buildPanels();
+    void buildMenu();
+    void connectSearch();
+    void load();
+    void applyAppearance();
+    void showFigures();
+    void showSource(const QString& sql, const QVariantList& binds);
+    void searchText();
+    void chooseSearchColumn(int index);
+    void searchDateRange();
+    void quickFilter(int index);
+    void sortFromPanel();
+    void sortByHeader(int column);
+    void printList();
+
+    Database& m_database;
+    DataControl* m_cheques;
+
+    DataGrid* m_grid = nullptr;
+    QLabel* m_searchLabel = nullptr;
+    QComboBox* m_searchColumn = nullptr;
+    QLineEdit* m_searchText = nullptr;
+    DateBox* m_fromDate = nullptr;
+    DateBox* m_toDate = nullptr;
+    QLabel* m_fromLabel = nullptr;
+    QLabel* m_toLabel = nullptr;
+    QComboBox* m_quickFilter = nullptr;
+
+    NumType* m_total = nullptr;
+    QLabel* m_totalWords = nullptr;
+    QLabel* m_count = nullptr;
+    QLineEdit* m_totalText = nullptr;
+
+    QGroupBox* m_statusPanel = nullptr;
+    QGroupBox* m_customPanel = nullptr;
+    QLineEdit* m_customText = nullptr;
+    QGroupBox* m_sortPanel = nullptr;
+    QList<QRadioButton*> m_sortOptions;
+
+    QMenu* m_listMenu = nullptr;
+};

@@ -1,0 +1,238 @@
+// The controls of the main window at their designed places. The window is designed
+// 1000 × 640 and read from the right; the resizer scales it from there.
+#include "cheques/main_window.h"
+
+#include "data/cheque_queries.h"
+#include "data/data_control.h"
+#include "numtype.h"
+#include "ui/data_grid.h"
+#include "ui/date_box.h"
+#include "ui/enter_path.h"
+#include "words/amount_words.h"
+#include "words/number_format.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStyle>
+
+namespace {
+
+constexpr int DesignedWidth = 1000;
+constexpr int DesignedHeight = 640;
+
+// Places a child by its distance from the right edge of its parent, the way a
+// right-to-left form is read.
+template <typename W> W* place(W* widget, int fromRight, int top, int width, int height)
+{
+    const int parentWidth = widget->parentWidget() ? widget->parentWidget()->width() : DesignedWidth;
+    widget->setGeometry(parentWidth - fromRight - width, top, width, height);
+    return widget;
+}
+
+template <typename W> W* named(W* widget, const char* name)
+{
+    widget->setObjectName(QString::fromLatin1(name));
+    return widget;
+}
+
+QPushButton* button(QWidget* parent, const char* name, const QString& caption, const QString& tip,
+                    QStyle::StandardPixmap icon = QStyle::SP_CustomBase)
+{
+    auto* b = named(new QPushButton(caption, parent), name);
+    b->setToolTip(tip);
+    if (icon != QStyle::SP_CustomBase)
+        b->setIcon(parent->style()->standardIcon(icon));
+    return b;
+}
+
+QLabel* label(QWidget* parent, const char* name, const QString& caption)
+{
+    return named(new QLabel(caption, parent), name);
+}
+
+} // namespace
+
+void MainWindow::buildControls()
+{
+    auto* area = new QWidget(this);
+    area->setObjectName(QStringLiteral("area"));
+    area->resize(DesignedWidth, DesignedHeight);
+    setCentralWidget(area);
+
+    // Search row.
+    m_searchLabel = place(label(area, "Label1", QStringLiteral("جستجو :")), 10, 12, 55, 26);
+    m_searchColumn = place(named(new QComboBox(area), "Combo1"), 70, 12, 160, 26);
+    m_searchColumn->setPlaceholderText(QStringLiteral("... انتخاب"));
+    m_searchColumn->addItems({QStringLiteral("تاريخ چک"), QStringLiteral("نام بانک"), QStringLiteral("شماره چک"),
+                              QStringLiteral("مبلغ"), QStringLiteral("شرح"), QStringLiteral("وضعيت"),
+                              QStringLiteral("نوع"), QStringLiteral("توضيحات"),
+                              QStringLiteral("...از تاريخ تا تاريخ ")});
+    m_searchColumn->setCurrentIndex(-1);
+    m_searchText = place(named(new QLineEdit(area), "Text1"), 240, 12, 280, 26);
+    m_searchText->setClearButtonEnabled(true);
+    m_fromLabel = place(label(area, "Label9", QStringLiteral("از")), 240, 12, 20, 26);
+    m_fromDate = place(named(new DateBox(area), "MaskEdBox1"), 262, 12, 120, 26);
+    m_toLabel = place(label(area, "Label10", QStringLiteral("تا")), 390, 12, 20, 26);
+    m_toDate = place(named(new DateBox(area), "MaskEdBox2"), 412, 12, 120, 26);
+    for (DateBox* box : {m_fromDate, m_toDate})
+        box->setToolTip(QStringLiteral("نمونه تاريخ : 11391/01/01"));
+    for (QWidget* widget : {static_cast<QWidget*>(m_fromDate), static_cast<QWidget*>(m_toDate),
+                            static_cast<QWidget*>(m_fromLabel), static_cast<QWidget*>(m_toLabel)})
+        widget->hide();
+    m_quickFilter = place(named(new QComboBox(area), "Combo2"), 840, 12, 150, 26);
+    m_quickFilter->setPlaceholderText(QStringLiteral("مرتب سازي"));
+    m_quickFilter->addItems({QStringLiteral("همه"), QStringLiteral("امروز"), QStringLiteral("نوع")});
+    m_quickFilter->setCurrentIndex(-1);
+
+    // The list.
+    m_grid = place(named(new DataGrid(area), "DataGrid1"), 10, 48, 820, 462);
+    m_grid->bind(m_cheques, ChequeQueries::listColumns(), ChequeQueries::listCaptions(), {QStringLiteral("Mab")});
+    m_grid->keepWidthsIn(QStringLiteral("DataGird"),
+                         {QStringLiteral("0"), QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"),
+                          QStringLiteral("4"), QStringLiteral("5"), QStringLiteral("6"), QStringLiteral("7"),
+                          QStringLiteral("8"), QStringLiteral("9")});
+    m_grid->keepRowHeightIn(QStringLiteral("DataGird"), QStringLiteral("Row"));
+    // Designed widths; the bank key is there but hidden.
+    m_grid->setDesignedWidths({0, 60, 85, 85, 95, 110, 170, 85, 70, 140});
+    connect(m_grid, &QAbstractItemView::doubleClicked, this, &MainWindow::editCheque);
+
+    // Buttons beside the list.
+    const struct
+    {
+        const char* name;
+        QString caption;
+        QString tip;
+        QStyle::StandardPixmap icon;
+    } buttons[] = {
+        {"AeroButton1", QStringLiteral("اضافه کردن"), QStringLiteral("اضافه کردن چک جديد"), QStyle::SP_FileIcon},
+        {"AeroButton2", QStringLiteral("ويرايش"), QStringLiteral("  ويرايش "), QStyle::SP_FileDialogDetailedView},
+        {"AeroButton3", QStringLiteral("حذف"), QStringLiteral("حذف سلول انتخابي"), QStyle::SP_TrashIcon},
+        {"AeroButton13", QStringLiteral("امكانات"), QStringLiteral("پاس و باطل كردن چك"), QStyle::SP_DialogApplyButton},
+        {"AeroButton4", QStringLiteral("بايگاني"), QStringLiteral("  ليست بايگاني   "), QStyle::SP_DirIcon},
+        {"AeroButton6", QStringLiteral("بانک"), QStringLiteral("انجام امور بانکي"), QStyle::SP_ComputerIcon},
+        {"AeroButton5", QStringLiteral("چاپ"), QStringLiteral("مشاهد و چاپ اطلاعات"),
+         QStyle::SP_FileDialogContentsView},
+    };
+    int top = 48;
+    for (const auto& b : buttons) {
+        place(button(area, b.name, b.caption, b.tip, b.icon), 840, top, 150, 40);
+        top += 50;
+    }
+    connect(findChild<QPushButton*>(QStringLiteral("AeroButton1")), &QPushButton::clicked, this,
+            &MainWindow::addCheque);
+    connect(findChild<QPushButton*>(QStringLiteral("AeroButton2")), &QPushButton::clicked, this,
+            &MainWindow::editCheque);
+    connect(findChild<QPushButton*>(QStringLiteral("AeroButton3")), &QPushButton::clicked, this,
+            [this] { deleteCheque(false); });
+    connect(findChild<QPushButton*>(QStringLiteral("AeroButton5")), &QPushButton::clicked, this,
+            &MainWindow::printList);
+
+    // Figures under the list.
+    auto* figures = place(named(new QGroupBox(area), "AeroGroupBox1"), 10, 520, 980, 110);
+    place(label(figures, "Label2", QStringLiteral("جمع کل مبلغ چک :")), 15, 22, 120, 28);
+    m_total = place(named(new NumType(figures), "NumType1"), 140, 22, 190, 28);
+    m_total->setLocked(true);
+    place(label(figures, "Label3", QStringLiteral(" :ريال ")), 335, 22, 45, 28);
+    place(label(figures, "Label5", QStringLiteral("تعداد چک ها :")), 560, 22, 95, 28);
+    m_count = place(label(figures, "Label6", QStringLiteral("0")), 660, 22, 80, 28);
+    m_totalText = place(named(new QLineEdit(figures), "Text2"), 790, 22, 175, 28);
+    m_totalText->setReadOnly(true);
+    m_totalText->setLayoutDirection(Qt::LeftToRight);
+    m_totalWords = place(label(figures, "Label4", QStringLiteral("صفر")), 15, 62, 950, 34);
+    m_totalWords->setWordWrap(true);
+    QFont wordsFont = m_totalWords->font();
+    wordsFont.setBold(true);
+    m_totalWords->setFont(wordsFont);
+    connect(m_total, &NumType::Change, this, [this] {
+        m_totalWords->setText(AmountToWords(m_total->value()));
+        m_totalText->setText(GroupedNumber(m_total->value()));
+    });
+}
+
+void MainWindow::buildPanels()
+{
+    QWidget* area = centralWidget();
+
+    // Status panel, over the lower part of the list.
+    m_statusPanel = place(named(new QGroupBox(area), "AeroGroupBox4"), 600, 290, 220, 210);
+    const struct
+    {
+        const char* name;
+        QString caption;
+        QString tip;
+    } statusButtons[] = {
+        {"AeroButton9", QStringLiteral("پاس "), QStringLiteral("پاس کردن چک")},
+        {"AeroButton8", QStringLiteral("ابطال"), QStringLiteral("باطل کردن")},
+        {"AeroButton7", QStringLiteral("معمولي"), QStringLiteral("بازگشت به حالت اوليه چک")},
+        {"AeroButton11", QStringLiteral("اختياري"),
+         QStringLiteral("با انتخاب اين گزينه در فيلد وضعبت مي توان به صورت دلخواه متني را اضافه نمود")},
+        {"AeroButton12", QStringLiteral("بستن"), QStringLiteral("بستن منو")},
+    };
+    int top = 14;
+    for (const auto& b : statusButtons) {
+        place(button(m_statusPanel, b.name, b.caption, b.tip), 15, top, 190, 32);
+        top += 38;
+    }
+    m_statusPanel->hide();
+    connect(findChild<QPushButton*>(QStringLiteral("AeroButton13")), &QPushButton::clicked, m_statusPanel,
+            &QWidget::show);
+    connect(findChild<QPushButton*>(QStringLiteral("AeroButton12")), &QPushButton::clicked, m_statusPanel,
+            &QWidget::hide);
+
+    // Custom status, beside the status panel.
+    m_customPanel = place(named(new QGroupBox(area), "AeroGroupBox3"), 370, 380, 220, 120);
+    place(label(m_customPanel, "Label8", QStringLiteral("وضعيت")), 15, 18, 190, 24);
+    m_customText = place(named(new QLineEdit(m_customPanel), "Text3"), 15, 46, 190, 28);
+    auto* store =
+        place(button(m_customPanel, "Command1", QStringLiteral("ثبت و بازگشت"), QStringLiteral("ثبت و بازگشت")), 15, 80,
+              190, 30);
+    moveFocusOnEnter(m_customText, store);
+    m_customPanel->hide();
+    connect(findChild<QPushButton*>(QStringLiteral("AeroButton11")), &QPushButton::clicked, this, [this] {
+        m_customPanel->show();
+        m_customText->setFocus();
+    });
+
+    // Sort panel, over the top of the list.
+    m_sortPanel =
+        place(named(new QGroupBox(QStringLiteral("مرتب سازي ليست "), area), "AeroGroupBox2"), 600, 60, 220, 230);
+    const QString captions[] = {QStringLiteral("تاريخ چک"), QStringLiteral("نوع چک"),        QStringLiteral("نام بانک"),
+                                QStringLiteral("مبلغ"),     QStringLiteral("تاريخ ورود چک"), QStringLiteral("وضعيت")};
+    top = 26;
+    for (int i = 0; i < 6; ++i) {
+        auto* option = place(new QRadioButton(QStringLiteral(" ") + captions[i] + QStringLiteral(" "), m_sortPanel), 20,
+                             top, 180, 24);
+        option->setObjectName(QStringLiteral("AeroOptionButton%1").arg(i + 1));
+        m_sortOptions << option;
+        top += 28;
+    }
+    m_sortOptions.first()->setChecked(true);
+    auto* sort =
+        place(button(m_sortPanel, "AeroButton10", QStringLiteral("مرتب کردن"), QString()), 20, top + 4, 180, 30);
+    connect(sort, &QPushButton::clicked, this, &MainWindow::sortFromPanel);
+    m_sortPanel->hide();
+}
+
+void MainWindow::buildMenu()
+{
+    m_listMenu = named(new QMenu(this), "t");
+    auto action = [this](const char* name, const QString& caption) {
+        QAction* a = m_listMenu->addAction(caption);
+        a->setObjectName(QString::fromLatin1(name));
+        return a;
+    };
+    connect(action("E", QStringLiteral("اضافه کردن چک جديد")), &QAction::triggered, this, &MainWindow::addCheque);
+    connect(action("v", QStringLiteral("ويرايش")), &QAction::triggered, this, &MainWindow::editCheque);
+    connect(action("h", QStringLiteral("حذف")), &QAction::triggered, this, [this] { deleteCheque(true); });
+    m_listMenu->addSeparator()->setObjectName(QStringLiteral("aaa"));
+    m_listMenu->addSeparator()->setObjectName(QStringLiteral("bbbb"));
+    connect(action("Sort", QStringLiteral("مرتب سازي ليست اطلاعات")), &QAction::triggered, m_sortPanel, &QWidget::show);
+    connect(m_grid, &DataGrid::contextMenuWanted, this, [this](const QPoint& at) { m_listMenu->popup(at); });
+    resize(DesignedWidth, DesignedHeight);
+}

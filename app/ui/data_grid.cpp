@@ -1,0 +1,229 @@
+#include "ui/data_grid.h"
+
+#include "data/data_control.h"
+#include "settings/settings_store.h"
+#include "words/number_format.h"
+
+#include <QContextMenuEvent>
+#include <QHeaderView>
+#include <QIdentityProxyModel>
+
+namespace {
+
+// Lengths are stored in twips; the screen has 15 of them to a pixel at 96 dots per inch.
+constexpr double TwipsPerPixel = 15.0;
+
+} // namespace
+
+// Maps the grid's columns onto fields of the data control's model by name.
+class ColumnProxy : public QIdentityProxyModel
+{
+public:
+    using QIdentityProxyModel::QIdentityProxyModel;
+
+    void setColumns(const QStringList& fields, const QStringList& captions, const QStringList& amounts)
+    {
+        beginResetModel();
+        m_fields = fields;
+        m_captions = captions;
+        m_amounts = amounts;
+        endResetModel();
+    }
+    QString field(int column) const
+    {
+        return column >= 0 && column < m_fields.size() ? m_fields.at(column) : QString();
+    }
+
+    int columnCount(const QModelIndex& parent = QModelIndex()) const override
+    {
+        return parent.isValid() ? 0 : static_cast<int>(m_fields.size());
+    }
+    QModelIndex index(int row, int column, const QModelIndex& parent = QModelIndex()) const override
+    {
+        if (parent.isValid() || row < 0 || row >= rowCount() || column < 0 || column >= columnCount())
+            return {};
+        return createIndex(row, column);
+    }
+    QModelIndex parent(const QModelIndex&) const override { return {}; }
+    QModelIndex mapToSource(const QModelIndex& proxy) const override
+    {
+        if (!proxy.isValid() || !sourceModel())
+            return {};
+        return sourceModel()->index(proxy.row(), sourceColumn(proxy.column()));
+    }
+    QModelIndex mapFromSource(const QModelIndex& source) const override
+    {
+        if (!source.isValid())
+            return {};
+        for (int c = 0; c < m_fields.size(); ++c) {
+            if (sourceColumn(c) == source.column())
+                return index(source.row(), c);
+        }
+        return {};
+    }
+    QVariant data(const QModelIndex& index, int role) const override
+    {
+        if (!index.isValid())
+            return {};
+        const bool amount = m_amounts.contains(field(index.column()), Qt::CaseInsensitive);
+        if (role == Qt::TextAlignmentRole && amount)
+            return QVariant(Qt::AlignCenter);
+        const QModelIndex source = mapToSource(index);
+        if (!source.isValid())
+            return {};
+        const QVariant value = source.data(role);
+        if (role == Qt::DisplayRole && amount && !value.isNull()) {
+            bool ok = false;
+            const double number = value.toDouble(&ok);
+            return ok ? GroupedNumber(number) : value;
+        }
+        return value;
+    }
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override
+    {
+        if (orientation == Qt::Horizontal && role == Qt::DisplayRole)
+            return section >= 0 && section < m_captions.size() ? QVariant(m_captions.at(section)) : QVariant();
+        return QIdentityProxyModel::headerData(section, orientation, role);
+    }
+
+private:
+    int sourceColumn(int column) const
+    {
+        const auto* rows = qobject_cast<const RowModel*>(sourceModel());
+        return rows ? rows->fieldIndex(field(column)) : -1;
+    }
+
+    QStringList m_fields;
+    QStringList m_captions;
+    QStringList m_amounts;
+};
+
+DataGrid::DataGrid(QWidget* parent) : QTableView(parent), m_proxy(new ColumnProxy(this))
+{
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setAlternatingRowColors(true);
+    setWordWrap(false);
+    horizontalHeader()->setSectionsClickable(true);
+    horizontalHeader()->setHighlightSections(false);
+    verticalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+    verticalHeader()->setDefaultSectionSize(verticalHeader()->minimumSectionSize() + 8);
+    verticalHeader()->setFixedWidth(18);
+    connect(horizontalHeader(), &QHeaderView::sectionClicked, this, &DataGrid::headerClicked);
+    connect(horizontalHeader(), &QHeaderView::sectionResized, this, [this] {
+        if (!m_restoring)
+            saveWidths();
+    });
+    connect(verticalHeader(), &QHeaderView::sectionResized, this, [this](int, int, int size) {
+        if (m_restoring)
+            return;
+        // Every row takes the height the user gave one, as the list has always done.
+        m_restoring = true;
+        verticalHeader()->setDefaultSectionSize(size);
+        m_restoring = false;
+        saveRowHeight(size);
+    });
+}
+
+void DataGrid::bind(DataControl* control, const QStringList& fields, const QStringList& captions,
+                    const QStringList& amountFields)
+{
+    m_control = control;
+    m_proxy->setSourceModel(control->model());
+    m_proxy->setColumns(fields, captions, amountFields);
+    setModel(m_proxy);
+    connect(control, &DataControl::refreshed, this, &DataGrid::followControl);
+    connect(control, &DataControl::currentRowChanged, this, &DataGrid::followControl);
+    followControl();
+}
+
+QString DataGrid::fieldOf(int column) const
+{
+    return m_proxy->field(column);
+}
+
+void DataGrid::followControl()
+{
+    if (!m_control || !selectionModel())
+        return;
+    const int row = m_control->currentRow();
+    if (row == currentIndex().row())
+        return;
+    if (row < 0) {
+        selectionModel()->clear();
+        return;
+    }
+    const QModelIndex target = m_proxy->index(row, std::max(0, currentIndex().column()));
+    selectionModel()->setCurrentIndex(target, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+}
+
+void DataGrid::currentChanged(const QModelIndex& current, const QModelIndex& previous)
+{
+    QTableView::currentChanged(current, previous);
+    if (m_control && current.isValid())
+        m_control->setCurrentRow(current.row());
+}
+
+void DataGrid::contextMenuEvent(QContextMenuEvent* event)
+{
+    const QModelIndex at = indexAt(viewport()->mapFromGlobal(event->globalPos()));
+    if (at.isValid())
+        setCurrentIndex(at);
+    emit contextMenuWanted(event->globalPos());
+}
+
+void DataGrid::keepWidthsIn(const QString& section, const QStringList& keys)
+{
+    m_widthSection = section;
+    m_widthKeys = keys;
+}
+
+void DataGrid::keepRowHeightIn(const QString& section, const QString& key)
+{
+    m_rowSection = section;
+    m_rowKey = key;
+}
+
+void DataGrid::setDesignedWidths(const QList<int>& widths)
+{
+    m_restoring = true;
+    for (int column = 0; column < widths.size(); ++column)
+        setColumnWidth(column, widths.at(column));
+    m_restoring = false;
+}
+
+void DataGrid::restoreWidths()
+{
+    m_restoring = true;
+    for (int column = 0; column < m_widthKeys.size(); ++column) {
+        double twips = 0;
+        if (SettingsStore::readDouble(m_widthSection, m_widthKeys.at(column), twips) && twips >= 0)
+            setColumnWidth(column, qRound(twips / TwipsPerPixel));
+    }
+    m_restoring = false;
+}
+
+void DataGrid::restoreRowHeight()
+{
+    double twips = 0;
+    if (m_rowKey.isEmpty() || !SettingsStore::readDouble(m_rowSection, m_rowKey, twips) || twips < 1)
+        return;
+    m_restoring = true;
+    verticalHeader()->setDefaultSectionSize(
+        std::max(verticalHeader()->minimumSectionSize(), qRound(twips / TwipsPerPixel)));
+    m_restoring = false;
+}
+
+void DataGrid::saveWidths()
+{
+    for (int column = 0; column < m_widthKeys.size(); ++column)
+        SettingsStore::write(m_widthSection, m_widthKeys.at(column),
+                             QString::number(columnWidth(column) * TwipsPerPixel));
+}
+
+void DataGrid::saveRowHeight(int height)
+{
+    if (!m_rowKey.isEmpty())
+        SettingsStore::write(m_rowSection, m_rowKey, QString::number(height * TwipsPerPixel));
+}

@@ -1,0 +1,55 @@
+#pragma once
+
+#include <QStringList>
+#include <QTableView>
+
+class DataControl;
+class ColumnProxy;
+
+// The program's data grid: shows chosen columns of a data control's rows by field name
+// with their captions, groups amounts in threes, keeps the current row of the data
+// control in step with the selection, and keeps its column widths and row height in the
+// settings store (in twips, as they have always been stored).
+class DataGrid : public QTableView
+{
+    Q_OBJECT
+
+public:
+    explicit DataGrid(QWidget* parent = nullptr);
+
+    // Fields shown, in order, with their captions. Amount fields are shown grouped.
+    void bind(DataControl* control, const QStringList& fields, const QStringList& captions,
+              const QStringList& amountFields = {});
+    DataControl* control() const { return m_control; }
+    QString fieldOf(int column) const;
+
+    // Column i's width is kept under section/keys[i]; the row height under section/rowKey.
+    void keepWidthsIn(const QString& section, const QStringList& keys);
+    void keepRowHeightIn(const QString& section, const QString& key);
+    // Widths the window is designed with; they are not written to the settings.
+    void setDesignedWidths(const QList<int>& widths);
+    // A missing or unreadable setting leaves the width or height as it is.
+    void restoreWidths();
+    void restoreRowHeight();
+
+signals:
+    void headerClicked(int column);
+    void contextMenuWanted(const QPoint& globalPosition);
+
+protected:
+    void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+
+private:
+    void saveWidths();
+    void saveRowHeight(int height);
+    void followControl();
+
+    DataControl* m_control = nullptr;
+    ColumnProxy* m_proxy = nullptr;
+    QString m_widthSection;
+    QStringList m_widthKeys;
+    QString m_rowSection;
+    QString m_rowKey;
+    bool m_restoring = false;
+};

@@ -1,0 +1,3 @@
+#include "ui/record_mode.h"
+
+bool NewRecordMode = true;
