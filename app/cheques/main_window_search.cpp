@@ -54,6 +54,8 @@ void MainWindow::searchText()
 void MainWindow::chooseSearchColumn(int index)
 {
     const bool range = index == ChequeQueries::DateRangeChoice;
+    if (!range)
+        m_cheques->warmSearch(ChequeQueries::textSearch(index, QString()).sql);
     m_searchText->setFocus();
     m_searchText->clear();
     m_searchText->setVisible(!range);

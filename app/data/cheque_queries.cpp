@@ -15,11 +15,17 @@ const SearchColumn Columns[SearchColumns] = {
     {"SH", "SH"},   {"V", "V"},         {"Prd", "prd"}, {"Shh", "Shh"},
 };
 
+// A null text would be bound as NULL and match nothing; an empty box means the empty text.
+QString nonNull(const QString& text)
+{
+    return text.isNull() ? QStringLiteral("") : text;
+}
+
 Source instrSearch(const char* column, const char* order, const QString& text)
 {
     return {QStringLiteral("SELECT *  From T1 Where (instr(%1 ,?) <> 0) order by %2")
                 .arg(QLatin1String(column), QLatin1String(order)),
-            {text}};
+            {nonNull(text)}};
 }
 
 } // namespace
@@ -33,7 +39,7 @@ Source textSearch(int choice, const QString& text)
 
 Source dateRange(const QString& from, const QString& to)
 {
-    return {QStringLiteral("SELECT * FROM t1  WHERE tch between ? and ? order by tch"), {from, to}};
+    return {QStringLiteral("SELECT * FROM t1  WHERE tch between ? and ? order by tch"), {nonNull(from), nonNull(to)}};
 }
 
 Source dated(const QString& date)

@@ -1,6 +1,7 @@
 #include "data/data_control.h"
 
 #include "data/database.h"
+#include "data/search_index.h"
 
 #include <QRegularExpression>
 #include <QSqlError>
@@ -36,12 +37,65 @@ void DataControl::setRecordSource(const QString& sql, const QVariantList& binds)
     m_sort.clear();
 }
 
+bool DataControl::searchKey(const QString& sql, SearchIndex::Key* key) const
+{
+    // The lists' search boxes ask for "the rows whose column contains the text" on every
+    // keystroke; those are answered from the column held in memory.
+    static const QRegularExpression search(
+        QStringLiteral("^SELECT \\*\\s+From (\\w+) Where \\(instr\\((\\w+) ,\\?\\) <> 0\\) order by (\\w+)$"),
+        QRegularExpression::CaseInsensitiveOption);
+    const QRegularExpressionMatch match = search.match(sql);
+    if (!match.hasMatch())
+        return false;
+    *key = {match.captured(1), match.captured(2), match.captured(3), m_totalExpression};
+    return true;
+}
+
+void DataControl::warmSearch(const QString& sql)
+{
+    SearchIndex::Key key;
+    if (m_database.isOpen() && searchKey(sql, &key))
+        m_database.searchIndex().warm(m_database.connection(), key);
+}
+
+bool DataControl::searchFromIndex(bool* done)
+{
+    *done = false;
+    SearchIndex::Key key;
+    if (!m_sort.isEmpty() || m_binds.size() != 1 || m_binds.first().isNull() || !searchKey(m_sql, &key))
+        return true;
+    QSqlDatabase db = m_database.connection();
+    SearchIndex& index = m_database.searchIndex();
+    if (!index.ready(db, key)) {
+        // Until the column is in memory the database answers; the next keystrokes will not wait.
+        index.warm(db, key);
+        return true;
+    }
+    SearchIndex::Result result = index.find(m_binds.first().toString());
+    const int count = static_cast<int>(result.ids.size());
+    QString error;
+    if (!m_model->setRowIds(db, key.table, std::move(result.ids), &error)) {
+        m_error = error;
+        return false;
+    }
+    m_count = count;
+    m_total = result.total;
+    m_error.clear();
+    *done = true;
+    return true;
+}
+
 bool DataControl::requery()
 {
     if (!m_database.isOpen()) {
         m_error = NoDatabase;
         return false;
     }
+    bool done = false;
+    if (!searchFromIndex(&done))
+        return false;
+    if (done)
+        return true;
     QSqlDatabase db = m_database.connection();
     // The order of the rows does not change their count or total, and SQLite would sort
     // every matching row before counting them.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "data/row_model.h"
+#include "data/search_index.h"
 
 #include <QObject>
 #include <QPair>
@@ -63,6 +64,10 @@ public:
 
     QString lastError() const { return m_error; }
 
+    // Starts reading, in the background, what a search of this record source's shape needs,
+    // so that the first letters typed into the search box do not wait for it.
+    void warmSearch(const QString& sql);
+
 signals:
     void refreshed();
     void currentRowChanged(int row);
@@ -72,6 +77,8 @@ private:
     bool canWriteRow(qint64 id);
     bool exec(const QString& sql, const QVariantList& binds, qint64* insertId = nullptr, bool mustTouchRow = false);
     bool requery();
+    bool searchFromIndex(bool* done);
+    bool searchKey(const QString& sql, SearchIndex::Key* key) const;
 
     Database& m_database;
     RowModel* m_model;

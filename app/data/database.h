@@ -4,6 +4,9 @@
 #include <QString>
 
 #include <functional>
+#include <memory>
+
+class SearchIndex;
 
 // The database file "dbase.mdb" of a data folder and the program's one connection to it.
 // Every window's data control reads and writes through this connection, so that a
@@ -45,6 +48,9 @@ public:
     // and such a save would be lost without a word.
     bool fileStillInPlace() const;
 
+    // The in-memory column snapshot that answers the search boxes of the lists.
+    SearchIndex& searchIndex();
+
     // Runs work inside one transaction; commits when it returns true, rolls back otherwise.
     bool inTransaction(const std::function<bool()>& work, QString* error = nullptr);
 
@@ -56,4 +62,5 @@ private:
     QString m_connectionName;
     QString m_error;
     quint64 m_inode = 0;
+    std::unique_ptr<SearchIndex> m_searchIndex;
 };

@@ -6,6 +6,7 @@
 #include <QSqlRecord>
 
 #include <algorithm>
+#include <unordered_map>
 
 namespace {
 
@@ -35,8 +36,12 @@ bool RowModel::setQuery(const QSqlDatabase& db, const QString& sql, const QVaria
     bool hasRowId = false;
     const QString base = withRowId(sql, &hasRowId);
     QString pageSql;
+    static const QRegularExpression trailingOrder(QStringLiteral("\\border\\s+by\\s+[A-Za-z0-9_\\s,]+$"),
+                                                  QRegularExpression::CaseInsensitiveOption);
     if (orderBy.isEmpty())
-        pageSql = base;
+        // Rows that tie in the order come in the order they were added.
+        pageSql =
+            base + (hasRowId && trailingOrder.match(base).hasMatch() ? QStringLiteral(", ") + RowIdField : QString());
     else
         pageSql = QStringLiteral("SELECT * FROM (") + base + QStringLiteral(") ORDER BY ") + orderBy +
                   (hasRowId ? QStringLiteral(", ") + RowIdField : QString());
@@ -54,13 +59,49 @@ bool RowModel::setQuery(const QSqlDatabase& db, const QString& sql, const QVaria
         fields << record.fieldName(i);
     query.finish();
 
-    beginResetModel();
-    m_db = db;
     m_pageSql = pageSql;
     m_binds = binds;
+    m_ids.clear();
+    m_table.clear();
+    reset(db, fields, hasRowId, rowCount, std::move(firstPage));
+    return true;
+}
+
+bool RowModel::setRowIds(const QSqlDatabase& db, const QString& table, std::vector<qint64> ids, QString* error)
+{
+    const QString previousTable = m_table;
+    std::vector<qint64> previousIds = std::move(m_ids);
+    const QSqlDatabase previousDb = m_db;
+    m_db = db;
+    m_table = table;
+    m_ids = std::move(ids);
+    QSqlQuery query(db);
+    std::vector<Row> firstPage;
+    if (!readIdPage(query, 0, &firstPage, error)) {
+        m_db = previousDb;
+        m_table = previousTable;
+        m_ids = std::move(previousIds);
+        return false;
+    }
+    QStringList fields;
+    const QSqlRecord record = query.record();
+    for (int i = 1; i < record.count(); ++i)
+        fields << record.fieldName(i);
+    query.finish();
+    m_pageSql.clear();
+    m_binds.clear();
+    reset(db, fields, true, static_cast<int>(m_ids.size()), std::move(firstPage));
+    return true;
+}
+
+void RowModel::reset(const QSqlDatabase& db, const QStringList& fields, bool hasRowId, int rows,
+                     std::vector<Row> firstPage)
+{
+    beginResetModel();
+    m_db = db;
     m_fields = fields;
     m_hasRowId = hasRowId;
-    m_rows = std::max(0, rowCount);
+    m_rows = std::max(0, rows);
     m_pages.clear();
     m_pageUse.clear();
     if (m_rows > 0) {
@@ -68,6 +109,46 @@ bool RowModel::setQuery(const QSqlDatabase& db, const QString& sql, const QVaria
         m_pageUse.push_back(0);
     }
     endResetModel();
+}
+
+bool RowModel::readIdPage(QSqlQuery& query, int index, std::vector<Row>* rows, QString* error) const
+{
+    const size_t first = std::min(m_ids.size(), static_cast<size_t>(index) * PageSize);
+    const size_t last = std::min(m_ids.size(), first + PageSize);
+    QStringList marks;
+    for (size_t i = first; i < last; ++i)
+        marks << QStringLiteral("?");
+    query.setForwardOnly(true);
+    const QString where = marks.isEmpty()
+                              ? QStringLiteral("0")
+                              : QStringLiteral("rowid IN (") + marks.join(QLatin1Char(',')) + QLatin1Char(')');
+    if (!query.prepare(QStringLiteral("SELECT rowid AS ") + RowIdField + QStringLiteral(", * FROM ") + m_table +
+                       QStringLiteral(" WHERE ") + where)) {
+        if (error)
+            *error = query.lastError().text();
+        return false;
+    }
+    for (size_t i = first; i < last; ++i)
+        query.addBindValue(m_ids[i]);
+    if (!query.exec()) {
+        if (error)
+            *error = query.lastError().text();
+        return false;
+    }
+    std::unordered_map<qint64, Row> byId;
+    const int columns = query.record().count();
+    while (query.next()) {
+        Row row(static_cast<size_t>(columns));
+        for (int c = 0; c < columns; ++c)
+            row[static_cast<size_t>(c)] = query.value(c);
+        byId.emplace(row[0].toLongLong(), std::move(row));
+    }
+    rows->reserve(last - first);
+    for (size_t i = first; i < last; ++i) {
+        auto found = byId.find(m_ids[i]);
+        // A row deleted since the list was made shows empty until the next refresh.
+        rows->push_back(found != byId.end() ? std::move(found->second) : Row(static_cast<size_t>(columns)));
+    }
     return true;
 }
 
@@ -75,6 +156,8 @@ void RowModel::clear()
 {
     beginResetModel();
     m_pageSql.clear();
+    m_table.clear();
+    m_ids.clear();
     m_binds.clear();
     m_rows = 0;
     m_pages.clear();
@@ -129,13 +212,14 @@ const std::vector<RowModel::Row>* RowModel::page(int index) const
         m_pageUse.push_back(index);
         return &found->second;
     }
-    if (m_pageSql.isEmpty())
-        return nullptr;
-
     QSqlQuery query(m_db);
     std::vector<Row> rows;
-    if (!readPage(query, m_pageSql, m_binds, index, &rows, nullptr))
+    if (!m_table.isEmpty()) {
+        if (!readIdPage(query, index, &rows, nullptr))
+            return nullptr;
+    } else if (m_pageSql.isEmpty() || !readPage(query, m_pageSql, m_binds, index, &rows, nullptr)) {
         return nullptr;
+    }
     if (m_pageUse.size() >= PagesKept) {
         m_pages.erase(m_pageUse.front());
         m_pageUse.erase(m_pageUse.begin());

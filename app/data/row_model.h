@@ -27,6 +27,8 @@ public:
     // On failure the model keeps what it showed and the error is returned.
     bool setQuery(const QSqlDatabase& db, const QString& sql, const QVariantList& binds, const QString& orderBy,
                   int rowCount, QString* error);
+    // The rows of table whose rowids are given, in that order.
+    bool setRowIds(const QSqlDatabase& db, const QString& table, std::vector<qint64> ids, QString* error);
     void clear();
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
@@ -52,10 +54,14 @@ private:
     const std::vector<Row>* page(int index) const;
     static bool readPage(QSqlQuery& query, const QString& sql, const QVariantList& binds, int index,
                          std::vector<Row>* rows, QString* error);
+    bool readIdPage(QSqlQuery& query, int index, std::vector<Row>* rows, QString* error) const;
+    void reset(const QSqlDatabase& db, const QStringList& fields, bool hasRowId, int rows, std::vector<Row> firstPage);
 
     QSqlDatabase m_db;
     QString m_pageSql;
     QVariantList m_binds;
+    QString m_table;
+    std::vector<qint64> m_ids; // the rows by rowid, when the model shows a list of rows
     QStringList m_fields;
     QStringList m_captions;
     bool m_hasRowId = false;

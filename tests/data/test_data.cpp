@@ -187,6 +187,71 @@ private slots:
         QCOMPARE(list.model()->value(2, QStringLiteral("TCH")).toString(), QStringLiteral("1392/01/01"));
     }
 
+    void searchesFromMemoryAgreeWithTheDatabase()
+    {
+        QTemporaryDir dir;
+        Database db(dir.path());
+        QCOMPARE(db.open(), Database::OpenResult::Created);
+        DataControl list(db);
+        list.setRecordSource(QStringLiteral("SELECT * FROM T1"));
+        list.setTotalExpression(QStringLiteral("Mab"));
+        const QStringList names = {QStringLiteral("علي"),
+                                   QStringLiteral("عليرضا"),
+                                   QStringLiteral("رضا علي"),
+                                   QStringLiteral("O'Brien"),
+                                   QString(),
+                                   QStringLiteral("50% نقد")};
+        QVERIFY(db.inTransaction([&] {
+            for (int i = 0; i < 300; ++i) {
+                Fields row = cheque(QStringLiteral("1400/01/%1").arg(i % 28 + 1, 2, 10, QLatin1Char('0')),
+                                    names.at(i % names.size()), 1500 + (i % 7) * 1000);
+                if (names.at(i % names.size()).isNull())
+                    row[1].second = QVariant(); // a description never written
+                if (!list.addRow(row))
+                    return false;
+            }
+            return true;
+        }));
+        const QString search = QStringLiteral("SELECT *  From T1 Where (instr(%1 ,?) <> 0) order by %1");
+        auto answer = [&](const QString& column, const QString& text) {
+            list.setRecordSource(search.arg(column), {text});
+            if (!list.refresh())
+                qFatal("search failed");
+            QStringList rows;
+            for (int r = 0; r < list.recordCount(); ++r)
+                rows << QString::number(list.model()->rowId(r)) + list.model()->value(r, column).toString();
+            return std::make_tuple(list.recordCount(), list.total(), rows);
+        };
+        for (const QString& column : {QStringLiteral("SH"), QStringLiteral("Mab"), QStringLiteral("TCH")}) {
+            for (const QString& text :
+                 {QStringLiteral("علي"), QStringLiteral("'"), QStringLiteral("%"), QStringLiteral(""),
+                  QStringLiteral("500"), QStringLiteral("/0"), QStringLiteral("zz")}) {
+                // A write makes any snapshot stale, so the first answer comes from the database
+                // and starts a new snapshot; the second comes from memory.
+                db.searchIndex().wait();
+                QVERIFY(list.updateRow(1, {{QStringLiteral("V"), QStringLiteral("----")}}));
+                const auto fromDatabase = answer(column, text);
+                db.searchIndex().wait();
+                const auto fromMemory = answer(column, text);
+                QVERIFY(db.searchIndex().ready(db.connection(),
+                                               {QStringLiteral("T1"), column, column, QStringLiteral("Mab")}));
+                QVERIFY2(fromMemory == fromDatabase,
+                         qPrintable(column + QStringLiteral(" / ") + text + QStringLiteral(": ") +
+                                    QString::number(std::get<0>(fromMemory)) + QStringLiteral(" vs ") +
+                                    QString::number(std::get<0>(fromDatabase)) + QStringLiteral(", ") +
+                                    std::get<2>(fromMemory).mid(0, 3).join(QLatin1Char('|')) + QStringLiteral(" vs ") +
+                                    std::get<2>(fromDatabase).mid(0, 3).join(QLatin1Char('|'))));
+            }
+        }
+        // A write is seen at once: the next search does not answer from the old snapshot.
+        list.setRecordSource(search.arg(QStringLiteral("SH")), {QStringLiteral("علي")});
+        QVERIFY(list.refresh());
+        const int before = list.recordCount();
+        QVERIFY(list.addRow(cheque(QStringLiteral("1400/02/01"), QStringLiteral("علي نو"), 1)));
+        QVERIFY(list.refresh());
+        QCOMPARE(list.recordCount(), before + 1);
+    }
+
     void sortPagingAndWritesOfTheCurrentRow()
     {
         QTemporaryDir dir;

@@ -1,0 +1,475 @@
+#include "cheques/cheque_entry_dialog.h"
+
+#include "calendar/jalali.h"
+#include "data/clock.h"
+#include "data/data_control.h"
+#include "data/database.h"
+#include "numtype.h"
+#include "ui/date_box.h"
+#include "ui/enter_path.h"
+#include "ui/jalali_picker.h"
+#include "ui/messages.h"
+#include "ui/record_mode.h"
+#include "words/amount_words.h"
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QFocusEvent>
+#include <QFormLayout>
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPointer>
+#include <QPushButton>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include <optional>
+
+namespace {
+
+const QString DesignedCaption = QStringLiteral("اضافه کردن چک...");
+const QString DateTip = QStringLiteral("درج تاريخ");
+const QString BankPrompt = QStringLiteral("انتخاب نام بانک");
+const QString TypePrompt = QStringLiteral("نوع چک");
+const QString PersonTip = QStringLiteral("نام شخص/ در وجه / و يا اطلاعاتي در مورد گيرنده اين چک");
+const QString Rial = QStringLiteral(": ريال");
+const QString Zero = QStringLiteral("صفر");
+const QString NoStatus = QStringLiteral("----");
+const QString HelpText =
+    QStringLiteral(".اگر گزينه بانک خالي مي باشد ، شما ابتدا بايد در قسمت بانک حساب هاي خود را تعريف نمائيد ");
+const QString NotAdded = QStringLiteral("چک ذخیره نشد.");
+const QString NotChanged = QStringLiteral("تغییرات چک ذخیره نشد.");
+constexpr int KeyEnter = 13;
+
+// The label texts carry their colon first, written for a left-to-right line: shown that way
+// the colon stands after the name, on the side of the box, and the label keeps to the right.
+QLabel* fieldLabel(const QString& objectName, const QString& text, QWidget* parent)
+{
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(objectName);
+    label->setLayoutDirection(Qt::LeftToRight);
+    label->setAlignment(Qt::AlignRight | Qt::AlignAbsolute | Qt::AlignVCenter);
+    return label;
+}
+
+QLineEdit* textBox(const QString& objectName, const QString& toolTip, QWidget* parent)
+{
+    auto* edit = new QLineEdit(parent);
+    edit->setObjectName(objectName);
+    edit->setToolTip(toolTip);
+    return edit;
+}
+
+QComboBox* comboBox(const QString& objectName, QWidget* parent)
+{
+    auto* combo = new QComboBox(parent);
+    combo->setObjectName(objectName);
+    combo->setEditable(true);
+    // What is typed is stored as typed; it never becomes an item of the list.
+    combo->setInsertPolicy(QComboBox::NoInsert);
+    return combo;
+}
+
+QPushButton* button(const QString& objectName, const QString& text, const QString& toolTip, QWidget* parent)
+{
+    auto* push = new QPushButton(text, parent);
+    push->setObjectName(objectName);
+    push->setToolTip(toolTip);
+    return push;
+}
+
+void setComboText(QComboBox* combo, const QString& text)
+{
+    combo->setCurrentIndex(-1);
+    combo->setEditText(text);
+}
+
+// A combo box reached from the keyboard drops its list, as the form is filled with Enter
+// from box to box. Typing into the dropped list goes on in the text. Enter picks the item the
+// user moved to; without such a move it closes the list, keeps the text and goes on along the
+// Enter path, as the list highlights its first item by itself.
+class ListDropper : public QObject
+{
+public:
+    explicit ListDropper(QComboBox* combo) : QObject(combo), m_combo(combo)
+    {
+        combo->installEventFilter(this);
+        combo->view()->installEventFilter(this);
+        combo->view()->viewport()->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (watched == m_combo->view()->viewport()) {
+            if (event->type() == QEvent::MouseMove)
+                mouseMoved(static_cast<QMouseEvent*>(event)->globalPosition().toPoint());
+            return false;
+        }
+        if (watched == m_combo->view()) {
+            if (event->type() == QEvent::Show) {
+                m_moved = false;
+                m_mouseAt.reset();
+            }
+            if (event->type() == QEvent::ShortcutOverride && isEnter(static_cast<QKeyEvent*>(event)) && !m_moved) {
+                // The list would take Enter as the choice of its highlighted item already here.
+                event->accept();
+                return true;
+            }
+            return event->type() == QEvent::KeyPress && keyInList(static_cast<QKeyEvent*>(event));
+        }
+        if (event->type() == QEvent::FocusIn) {
+            const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+            if (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason || reason == Qt::ShortcutFocusReason)
+                dropLater();
+        }
+        return false;
+    }
+
+private:
+    // Queued, so that the focus change finishes first; by then the focus may have moved on.
+    void dropLater()
+    {
+        QPointer<QComboBox> combo = m_combo;
+        QTimer::singleShot(0, combo, [combo] {
+            if (combo && combo->hasFocus() && combo->count() > 0 && !combo->view()->isVisible())
+                combo->showPopup();
+        });
+    }
+
+    static bool isEnter(const QKeyEvent* key) { return key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter; }
+
+    // A list that opens under the pointer gets a mouse move without the mouse moving.
+    void mouseMoved(const QPoint& at)
+    {
+        if (!m_mouseAt)
+            m_mouseAt = at;
+        else if ((at - *m_mouseAt).manhattanLength() >= QApplication::startDragDistance())
+            m_moved = true;
+    }
+
+    bool keyInList(QKeyEvent* key)
+    {
+        QLineEdit* edit = m_combo->lineEdit();
+        if (!edit)
+            return false;
+        switch (key->key()) {
+        case Qt::Key_Up:
+        case Qt::Key_Down:
+        case Qt::Key_PageUp:
+        case Qt::Key_PageDown:
+        case Qt::Key_Home:
+        case Qt::Key_End:
+            m_moved = true;
+            return false;
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            if (m_moved)
+                return false;
+            break;
+        default:
+            if (key->text().isEmpty() || !key->text().at(0).isPrint())
+                return false;
+        }
+        m_combo->hidePopup();
+        QKeyEvent again(key->type(), key->key(), key->modifiers(), key->text(), key->isAutoRepeat());
+        QCoreApplication::sendEvent(edit, &again);
+        return true;
+    }
+
+    QComboBox* m_combo;
+    // Whether the user moved along the list since it opened.
+    bool m_moved = false;
+    std::optional<QPoint> m_mouseAt;
+};
+
+} // namespace
+
+ChequeEntryDialog::ChequeEntryDialog(Database& db, DataControl& cheques, QWidget* parent)
+    : QDialog(parent), m_cheques(cheques), m_bankNames(new DataControl(db, this)), m_bankRow(new DataControl(db, this))
+{
+    setObjectName(QStringLiteral("Form2"));
+    setWindowTitle(DesignedCaption);
+    setLayoutDirection(Qt::RightToLeft);
+    buildControls();
+    buildLayout();
+    connectControls();
+
+    m_entryDate->setText(JalaliDateString(Clock::today(), 0));
+    AutoSelectTextBoxes(this);
+    loadBankNames();
+}
+
+void ChequeEntryDialog::buildControls()
+{
+    m_entryDateLabel = fieldLabel(QStringLiteral("Label1"), QStringLiteral(" :تاريخ ورود چک"), this);
+    m_entryDate = new DateBox(this);
+    m_entryDate->setObjectName(QStringLiteral("MaskEdBox2"));
+    m_entryDate->setToolTip(DateTip);
+
+    m_chequeDateLabel = fieldLabel(QStringLiteral("Label2"), QStringLiteral(" :تاريخ چک "), this);
+    m_chequeDate = new DateBox(this);
+    m_chequeDate->setObjectName(QStringLiteral("MaskEdBox1"));
+    m_chequeDate->setToolTip(DateTip);
+    m_chequeDate->picker()->setObjectName(QStringLiteral("MBCalendar1"));
+    m_todayButton = button(QStringLiteral("Command1"), QStringLiteral(">>"),
+                           QStringLiteral("درج تاريخ جاري سيستم به صورت اتوماتيک"), this);
+    m_todayButton->setAutoDefault(false);
+    m_todayButton->setFixedWidth(m_todayButton->fontMetrics().horizontalAdvance(m_todayButton->text()) + 28);
+
+    m_numberLabel = fieldLabel(QStringLiteral("Label3"), QStringLiteral(" :شماره چک "), this);
+    m_number = textBox(QStringLiteral("Text3"), QStringLiteral("شماره چک مورد نظر"), this);
+
+    m_bankLabel = fieldLabel(QStringLiteral("kh"), QStringLiteral(" :نام بانک "), this);
+    m_bank = comboBox(QStringLiteral("Combo1"), this);
+    m_bank->setToolTip(QStringLiteral("نام بانک هاي که در قسمت بانک هستند ليست مي شود "));
+    // The list is filled on loading, which empties the text; the prompt stays as a hint.
+    m_bank->lineEdit()->setPlaceholderText(BankPrompt);
+
+    m_typeLabel = fieldLabel(QStringLiteral("Label7"), QStringLiteral("  :نوع "), this);
+    m_type = comboBox(QStringLiteral("Combo2"), this);
+    m_type->addItems({QStringLiteral("دريافت"), QStringLiteral("پرداخت")});
+    setComboText(m_type, TypePrompt);
+
+    m_amountLabel = fieldLabel(QStringLiteral("Label4"), QStringLiteral(" :مبلغ "), this);
+    m_amount = new NumType(this);
+    m_amount->setObjectName(QStringLiteral("NumType1"));
+    m_amount->setToolTip(QStringLiteral("مبلغ چک مورد نظر"));
+    m_amountWords = new QLabel(QStringLiteral("000"), this);
+    m_amountWords->setObjectName(QStringLiteral("Label6"));
+    m_amountWords->setWordWrap(true);
+
+    m_descriptionLabel = fieldLabel(QStringLiteral("Label5"), QStringLiteral(": شرح چك "), this);
+    m_description = textBox(QStringLiteral("Text2"), PersonTip, this);
+    m_remarksLabel = fieldLabel(QStringLiteral("Label9"), QStringLiteral("توضيحات"), this);
+    m_remarks = textBox(QStringLiteral("Text4"), PersonTip, this);
+
+    m_helpLink = new QLabel(QStringLiteral("راهنما"), this);
+    m_helpLink->setObjectName(QStringLiteral("Label8"));
+    m_helpLink->setCursor(Qt::PointingHandCursor);
+    m_helpLink->setStyleSheet(QStringLiteral("QLabel { color: palette(link); text-decoration: underline; }"));
+    m_helpLink->installEventFilter(this);
+
+    m_saveButton =
+        button(QStringLiteral("AeroButton2"), QStringLiteral("ثبت اطلاعات"), QStringLiteral("ثبت چک "), this);
+    m_closeButton = button(QStringLiteral("AeroButton1"), QStringLiteral("بازگشت"), QStringLiteral("بازگشت"), this);
+    m_closeButton->setAutoDefault(false);
+}
+
+void ChequeEntryDialog::buildLayout()
+{
+    auto* form = new QFormLayout;
+    form->setLabelAlignment(Qt::AlignLeading | Qt::AlignVCenter);
+    form->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
+    form->setHorizontalSpacing(12);
+    form->setVerticalSpacing(8);
+
+    auto* chequeDateRow = new QHBoxLayout;
+    chequeDateRow->setSpacing(6);
+    chequeDateRow->addWidget(m_chequeDate);
+    chequeDateRow->addWidget(m_todayButton);
+    chequeDateRow->addStretch(1);
+    auto* entryDateRow = new QHBoxLayout;
+    entryDateRow->addWidget(m_entryDate);
+    entryDateRow->addStretch(1);
+
+    form->addRow(m_entryDateLabel, entryDateRow);
+    form->addRow(m_chequeDateLabel, chequeDateRow);
+    form->addRow(m_numberLabel, m_number);
+    form->addRow(m_bankLabel, m_bank);
+    form->addRow(m_typeLabel, m_type);
+    form->addRow(m_amountLabel, m_amount);
+    form->addRow(QString(), m_amountWords);
+    form->addRow(m_descriptionLabel, m_description);
+    form->addRow(m_remarksLabel, m_remarks);
+
+    auto* line = new QFrame(this);
+    line->setFrameShape(QFrame::HLine);
+    line->setFrameShadow(QFrame::Sunken);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(m_saveButton);
+    buttons->addWidget(m_closeButton);
+    buttons->addStretch(1);
+    buttons->addWidget(m_helpLink);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(16, 16, 16, 12);
+    layout->addLayout(form);
+    layout->addStretch(1);
+    layout->addWidget(line);
+    layout->addLayout(buttons);
+
+    m_number->setMinimumWidth(fontMetrics().horizontalAdvance(QLatin1Char('0')) * 36);
+    setMinimumWidth(sizeHint().width());
+    const QList<QWidget*> tabOrder = {m_entryDate, m_chequeDate,  m_todayButton, m_number,     m_bank,       m_type,
+                                      m_amount,    m_description, m_remarks,     m_saveButton, m_closeButton};
+    for (int i = 1; i < tabOrder.size(); ++i)
+        setTabOrder(tabOrder.at(i - 1), tabOrder.at(i));
+}
+
+void ChequeEntryDialog::connectControls()
+{
+    moveFocusOnEnter(m_entryDate, m_chequeDate);
+    moveFocusOnEnter(m_chequeDate, m_number);
+    moveFocusOnEnter(m_number, m_bank);
+    moveFocusOnEnter(m_bank, m_type);
+    moveFocusOnEnter(m_type, m_amount);
+    moveFocusOnEnter(m_description, m_remarks);
+    moveFocusOnEnter(m_remarks, m_saveButton);
+    new ListDropper(m_bank);
+    new ListDropper(m_type);
+
+    // The number box passes Enter to its host as a key of its own; the box keeps no digit of it.
+    connect(m_amount, &NumType::KeyPress, this, [this](short& keyAscii) {
+        if (keyAscii == KeyEnter)
+            m_description->setFocus(Qt::TabFocusReason);
+    });
+    connect(m_amount, &NumType::GotFocus, this, [this] {
+        m_amount->setSelStart(0);
+        m_amount->setSelLength(int(QString::number(m_amount->value(), 'f', 0).size()) + 10);
+    });
+    connect(m_amount, &NumType::Change, this,
+            [this] { m_amountWords->setText(AmountToWords(m_amount->value()) + QStringLiteral("     ") + Rial); });
+
+    connect(m_todayButton, &QPushButton::clicked, this, &ChequeEntryDialog::putToday);
+    connect(m_chequeDate, &DateBox::datePicked, this, [this] { m_number->setFocus(Qt::OtherFocusReason); });
+    connect(m_saveButton, &QPushButton::clicked, this, &ChequeEntryDialog::save);
+    connect(m_closeButton, &QPushButton::clicked, this, &ChequeEntryDialog::accept);
+}
+
+void ChequeEntryDialog::loadBankNames()
+{
+    m_bankNames->setRecordSource(QStringLiteral("select Distinct Name from T3"));
+    m_bank->clear();
+    if (!m_bankNames->refresh())
+        return;
+    const RowModel* names = m_bankNames->model();
+    for (int row = 0; row < names->rowCount(); ++row) {
+        const QVariant name = names->value(row, QStringLiteral("Name"));
+        if (!name.isNull())
+            m_bank->addItem(name.toString());
+    }
+    setComboText(m_bank, QString());
+}
+
+void ChequeEntryDialog::fillFromCurrent()
+{
+    m_chequeDate->setText(m_cheques.value(QStringLiteral("TCH")).toString());
+    m_entryDate->setText(m_cheques.value(QStringLiteral("TV")).toString());
+    m_number->setText(m_cheques.value(QStringLiteral("Num")).toString());
+    setComboText(m_bank, m_cheques.value(QStringLiteral("NBank")).toString());
+    setComboText(m_type, m_cheques.value(QStringLiteral("Prd")).toString());
+    m_amount->setValue(m_cheques.value(QStringLiteral("Mab")));
+    m_description->setText(m_cheques.value(QStringLiteral("SH")).toString());
+    m_remarks->setText(m_cheques.value(QStringLiteral("Shh")).toString());
+    m_editId = m_cheques.currentId();
+}
+
+void ChequeEntryDialog::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    m_amountWords->setText(AmountToWords(m_amount->value()));
+    focusEntryDate();
+}
+
+bool ChequeEntryDialog::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_helpLink && event->type() == QEvent::MouseButtonRelease) {
+        showHelp();
+        return true;
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void ChequeEntryDialog::focusEntryDate()
+{
+    m_entryDate->setFocus(Qt::OtherFocusReason);
+    m_entryDate->selectAll();
+}
+
+void ChequeEntryDialog::putToday()
+{
+    m_chequeDate->setText(JalaliDateString(Clock::today(), 0));
+    m_number->setFocus(Qt::OtherFocusReason);
+}
+
+void ChequeEntryDialog::showHelp()
+{
+    Messages::show(this, HelpText, Messages::Icon::Information);
+}
+
+void ChequeEntryDialog::save()
+{
+    if (NewRecordMode ? saveNew() : saveEdit())
+        return;
+    // The boxes keep what was typed, so the user can try again.
+    Messages::show(this, (NewRecordMode ? NotAdded : NotChanged) + QLatin1Char('\n') + m_cheques.lastError(),
+                   Messages::Icon::Critical);
+}
+
+bool ChequeEntryDialog::saveNew()
+{
+    const Fields fields = {
+        {QStringLiteral("PD"), bankId(m_bank->currentText().trimmed())},
+        {QStringLiteral("TV"), m_entryDate->text()},
+        {QStringLiteral("TCH"), m_chequeDate->text()},
+        {QStringLiteral("Num"), m_number->text()},
+        {QStringLiteral("NBank"), m_bank->currentText().trimmed()},
+        {QStringLiteral("Prd"), m_type->currentText().trimmed()},
+        {QStringLiteral("Mab"), qint64(m_amount->value())},
+        {QStringLiteral("SH"), m_description->text().trimmed()},
+        {QStringLiteral("V"), NoStatus},
+        {QStringLiteral("Shh"), m_remarks->text().trimmed()},
+    };
+    if (!m_cheques.addRow(fields))
+        return false;
+    m_cheques.refresh();
+
+    // The dates and the type stay for the next cheque, which often shares them.
+    m_description->clear();
+    m_number->clear();
+    m_remarks->clear();
+    setComboText(m_bank, QString());
+    m_amount->setValue(0);
+    m_amountWords->setText(Zero);
+    focusEntryDate();
+    m_cheques.moveLast();
+    return true;
+}
+
+bool ChequeEntryDialog::saveEdit()
+{
+    Fields fields;
+    // A name that is no bank leaves the cheque's bank key as it was.
+    if (const QVariant id = bankId(m_bank->currentText().trimmed()); !id.isNull())
+        fields.append({QStringLiteral("PD"), id});
+    fields += Fields{
+        {QStringLiteral("TV"), m_entryDate->text()},
+        {QStringLiteral("TCH"), m_chequeDate->text()},
+        {QStringLiteral("Num"), m_number->text()},
+        {QStringLiteral("NBank"), m_bank->currentText().trimmed()},
+        {QStringLiteral("Prd"), m_type->currentText().trimmed()},
+        {QStringLiteral("Mab"), qint64(m_amount->value())},
+        {QStringLiteral("SH"), m_description->text().trimmed()},
+        {QStringLiteral("Shh"), m_remarks->text().trimmed()},
+    };
+    if (!m_cheques.updateRow(m_editId, fields))
+        return false;
+    m_cheques.refresh();
+    return true;
+}
+
+QVariant ChequeEntryDialog::bankId(const QString& name)
+{
+    m_bankRow->setRecordSource(QStringLiteral("SELECT * FROM T3 WHERE Name = ?"), {name});
+    if (!m_bankRow->refresh() || !m_bankRow->hasCurrent())
+        return QVariant();
+    return m_bankRow->value(QStringLiteral("Id"));
+}
