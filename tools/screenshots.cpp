@@ -99,8 +99,7 @@ int main(int argc, char* argv[])
         grabInto(login, out.filePath(QStringLiteral("login.png")));
     }
     MainWindow window(db);
-    window.resize(1100, 720);
-    grabInto(window, out.filePath(QStringLiteral("main.png")));
+    window.show();
     window.activate();
     grabInto(window, out.filePath(QStringLiteral("main.png")));
     {

@@ -317,6 +317,44 @@ private slots:
         QCOMPARE(SettingsStore::read(QStringLiteral("DataGird"), QStringLiteral("6")), QStringLiteral("3000"));
     }
 
+    void addingThroughTheEntryWindowUpdatesTheList()
+    {
+        m_data->addCheque(cheque(QStringLiteral("1403/01/01"), QStringLiteral("a"), 100));
+        open();
+        QString title;
+        whenModal([&](QWidget* dialog) {
+            title = dialog->windowTitle();
+            QCOMPARE(dialog->objectName(), QStringLiteral("Form2"));
+            dialog->findChild<DateBox*>(QStringLiteral("MaskEdBox1"))->setText(QStringLiteral("1402/12/29"));
+            dialog->findChild<NumType*>(QStringLiteral("NumType1"))->setValue(2500);
+            dialog->findChild<QPushButton*>(QStringLiteral("AeroButton2"))->click();
+            // The list and its figures follow the save while the dialog is still open.
+            QCOMPARE(count(), 2);
+            QCOMPARE(total(), 2600.0);
+            dialog->findChild<QPushButton*>(QStringLiteral("AeroButton1"))->click();
+        });
+        child<QPushButton>("AeroButton1")->click();
+        QCOMPARE(title, QStringLiteral(" اضافه کردن چک ..."));
+        // Back in the main window: cheque-date order, so the new cheque comes first.
+        QCOMPARE(cell(0, 2), QStringLiteral("1402/12/29"));
+        QCOMPARE(cell(0, 8), QStringLiteral("----"));
+        QCOMPARE(words(), QStringLiteral("دو هزار و ششصد"));
+
+        // Editing the current cheque keeps its place as the target of the save.
+        child<QTableView>("DataGrid1")->selectRow(1);
+        whenModal([&](QWidget* dialog) {
+            title = dialog->windowTitle();
+            dialog->findChild<NumType*>(QStringLiteral("NumType1"))->setValue(400);
+            dialog->findChild<QPushButton*>(QStringLiteral("AeroButton2"))->click();
+            dialog->findChild<QPushButton*>(QStringLiteral("AeroButton1"))->click();
+        });
+        child<QPushButton>("AeroButton2")->click();
+        QCOMPARE(title, QStringLiteral("ويرايش چک ..."));
+        QCOMPARE(count(), 2);
+        QCOMPARE(total(), 2900.0);
+        QCOMPARE(cell(1, 5), QStringLiteral("400"));
+    }
+
     void statusPanelsShowAndHide()
     {
         open();
