@@ -414,10 +414,9 @@ void ChequeEntryDialog::save()
                    Messages::Icon::Critical);
 }
 
-bool ChequeEntryDialog::saveNew()
+Fields ChequeEntryDialog::boxFields() const
 {
-    const Fields fields = {
-        {QStringLiteral("PD"), bankId(m_bank->currentText().trimmed())},
+    return {
         {QStringLiteral("TV"), m_entryDate->text()},
         {QStringLiteral("TCH"), m_chequeDate->text()},
         {QStringLiteral("Num"), m_number->text()},
@@ -425,9 +424,15 @@ bool ChequeEntryDialog::saveNew()
         {QStringLiteral("Prd"), m_type->currentText().trimmed()},
         {QStringLiteral("Mab"), qint64(m_amount->value())},
         {QStringLiteral("SH"), m_description->text().trimmed()},
-        {QStringLiteral("V"), NoStatus},
         {QStringLiteral("Shh"), m_remarks->text().trimmed()},
     };
+}
+
+bool ChequeEntryDialog::saveNew()
+{
+    Fields fields = boxFields();
+    fields.prepend({QStringLiteral("PD"), bankId(m_bank->currentText().trimmed())});
+    fields.append({QStringLiteral("V"), NoStatus});
     if (!m_cheques.addRow(fields))
         return false;
     m_cheques.refresh();
@@ -450,16 +455,7 @@ bool ChequeEntryDialog::saveEdit()
     // A name that is no bank leaves the cheque's bank key as it was.
     if (const QVariant id = bankId(m_bank->currentText().trimmed()); !id.isNull())
         fields.append({QStringLiteral("PD"), id});
-    fields += Fields{
-        {QStringLiteral("TV"), m_entryDate->text()},
-        {QStringLiteral("TCH"), m_chequeDate->text()},
-        {QStringLiteral("Num"), m_number->text()},
-        {QStringLiteral("NBank"), m_bank->currentText().trimmed()},
-        {QStringLiteral("Prd"), m_type->currentText().trimmed()},
-        {QStringLiteral("Mab"), qint64(m_amount->value())},
-        {QStringLiteral("SH"), m_description->text().trimmed()},
-        {QStringLiteral("Shh"), m_remarks->text().trimmed()},
-    };
+    fields += boxFields();
     if (!m_cheques.updateRow(m_editId, fields))
         return false;
     m_cheques.refresh();

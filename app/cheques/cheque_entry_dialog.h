@@ -1,8 +1,9 @@
 #pragma once
 
+#include "data/data_control.h"
+
 #include <QDialog>
 
-class DataControl;
 class Database;
 class DateBox;
 class NumType;
@@ -40,6 +41,8 @@ private:
     void putToday();
     void showHelp();
     void save();
+    // What the boxes hold, as the columns they are stored in (all but the bank key and the status).
+    Fields boxFields() const;
     bool saveNew();
     bool saveEdit();
     // The Id of the bank whose name is exactly `name`; null when there is none.

@@ -4,7 +4,7 @@
 
 // Starting the program when the user logs on: an XDG autostart entry "KAVIRO.desktop"
 // whose Exec is the running executable. Switching it off keeps the entry and marks it
-// Hidden=true, as the desktop specification for autostart asks.
+// Hidden=true, which desktops read as "do not start this".
 namespace Autostart {
 
 QString entryPath();

@@ -108,7 +108,7 @@ DataGrid::DataGrid(QWidget* parent) : QTableView(parent), m_proxy(new ColumnProx
     horizontalHeader()->setSectionsClickable(true);
     horizontalHeader()->setHighlightSections(false);
     verticalHeader()->setSectionResizeMode(QHeaderView::Interactive);
-    verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 10);
+    verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
     verticalHeader()->setFixedWidth(18);
     connect(horizontalHeader(), &QHeaderView::sectionClicked, this, &DataGrid::headerClicked);
     connect(horizontalHeader(), &QHeaderView::sectionResized, this, [this] {
