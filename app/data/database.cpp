@@ -68,7 +68,7 @@ bool Database::openConnection()
     // A connection setting only; the file is not changed by it. Scans of a large register
     // (the figures of a list, a search snapshot) go faster with a larger page cache.
     QSqlQuery pragmas(db);
-    pragmas.exec(QStringLiteral("PRAGMA cache_size = -32768"));
+    pragmas.exec(QStringLiteral("PRAGMA cache_size = -16384"));
     return true;
 }
 
