@@ -31,9 +31,19 @@ bool write(const QString& section, const QString& key, const QString& value)
 {
     QDir().mkpath(QFileInfo(filePath()).absolutePath());
     QSettings settings(filePath(), QSettings::IniFormat);
-    settings.setValue(entry(section, key), value);
+    const QString name = entry(section, key);
+    const QVariant previous = settings.value(name);
+    settings.setValue(name, value);
     settings.sync();
-    return settings.status() == QSettings::NoError;
+    if (settings.status() == QSettings::NoError)
+        return true;
+    // The process keeps what it read from the file in memory; a value that never reached the
+    // file must not be read back later as if it had.
+    if (previous.isValid())
+        settings.setValue(name, previous);
+    else
+        settings.remove(name);
+    return false;
 }
 
 bool readInt(const QString& section, const QString& key, int& value)
