@@ -20,6 +20,10 @@ const char* const Statements[] = {
     "CREATE TABLE T6 (ID INTEGER, Date TEXT, Noh TEXT, SH TEXT, MB TEXT, \"To\" TEXT)",
     // The list opens in cheque-date order and pages through it; the index keeps that cheap.
     "CREATE INDEX T1_TCH ON T1 (TCH)",
+    // The searches most typed into: while a large register's column is still being read into
+    // memory, these keep the first screen of a description or amount search quick.
+    "CREATE INDEX T1_SH ON T1 (SH, Mab)",
+    "CREATE INDEX T1_Mab ON T1 (Mab)",
     "CREATE INDEX T2_Date ON T2 (Date)",
     "CREATE INDEX T4_ID ON T4 (ID)",
 };
