@@ -32,7 +32,8 @@ private:
 class TestDatabase
 {
 public:
-    TestDatabase() : m_db(m_dir.path()) { m_db.open(); }
+    TestDatabase() : m_db(m_dir.path()) { m_opened = m_db.open(); }
+    Database::OpenResult opened() const { return m_opened; }
     Database& db() { return m_db; }
     QString dir() const { return m_dir.path(); }
 
@@ -49,6 +50,7 @@ public:
 private:
     QTemporaryDir m_dir;
     Database m_db;
+    Database::OpenResult m_opened = Database::OpenResult::Failed;
 };
 
 #ifdef QT_WIDGETS_LIB

@@ -57,11 +57,10 @@ void addSamples(Database& db)
     };
     DataControl cheques(db);
     cheques.setRecordSource(QStringLiteral("SELECT * FROM T1"));
-    int bankKey = 0;
+    const QStringList bankNames = {QStringLiteral("ملت"), QStringLiteral("صادرات"), QStringLiteral("تجارت")};
     for (const Sample& s : samples) {
         const QString bank = QString::fromUtf8(s.bank);
-        bankKey = bank == QStringLiteral("ملت") ? 1 : bank == QStringLiteral("صادرات") ? 2 : 3;
-        cheques.addRow({{QStringLiteral("PD"), bankKey},
+        cheques.addRow({{QStringLiteral("PD"), bankNames.indexOf(bank) + 1},
                         {QStringLiteral("TV"), QStringLiteral("1405/09/16")},
                         {QStringLiteral("TCH"), QString::fromUtf8(s.date)},
                         {QStringLiteral("Num"), QString::fromUtf8(s.number)},

@@ -26,11 +26,7 @@
 #include <QMenu>
 #include <QRadioButton>
 
-namespace {
-
-const QString WidthSection = QStringLiteral("DataGird");
-
-} // namespace
+namespace {} // namespace
 
 MainWindow::MainWindow(Database& database, QWidget* parent)
     : QMainWindow(parent), m_database(database), m_cheques(new DataControl(database, this))

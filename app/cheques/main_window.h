@@ -13,9 +13,7 @@ class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QMenu;
-class QPushButton;
 class QRadioButton;
-class QAction;
 
 // The main window: the active cheques with their count, total and total in words, the
 // search, filter and sort of that list, and the buttons and menus that open every other
@@ -65,7 +63,6 @@ private:
     DataControl* m_cheques;
 
     DataGrid* m_grid = nullptr;
-    QLabel* m_searchLabel = nullptr;
     QComboBox* m_searchColumn = nullptr;
     QLineEdit* m_searchText = nullptr;
     DateBox* m_fromDate = nullptr;

@@ -66,7 +66,7 @@ void MainWindow::buildControls()
     setCentralWidget(area);
 
     // Search row.
-    m_searchLabel = place(label(area, "Label1", QStringLiteral("جستجو :")), 10, 12, 55, 26);
+    place(label(area, "Label1", QStringLiteral("جستجو :")), 10, 12, 55, 26);
     m_searchColumn = place(named(new QComboBox(area), "Combo1"), 70, 12, 160, 26);
     m_searchColumn->setPlaceholderText(QStringLiteral("... انتخاب"));
     m_searchColumn->addItems({QStringLiteral("تاريخ چک"), QStringLiteral("نام بانک"), QStringLiteral("شماره چک"),

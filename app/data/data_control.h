@@ -29,7 +29,6 @@ public:
     // A new record source takes effect at the next refresh() and drops the sort.
     void setRecordSource(const QString& sql, const QVariantList& binds = {});
     QString recordSource() const { return m_sql; }
-    QVariantList bindValues() const { return m_binds; }
 
     // The expression added up as the list's total (for example "Mab"); empty for none.
     void setTotalExpression(const QString& expression) { m_totalExpression = expression; }

@@ -152,19 +152,6 @@ bool RowModel::readIdPage(QSqlQuery& query, int index, std::vector<Row>* rows, Q
     return true;
 }
 
-void RowModel::clear()
-{
-    beginResetModel();
-    m_pageSql.clear();
-    m_table.clear();
-    m_ids.clear();
-    m_binds.clear();
-    m_rows = 0;
-    m_pages.clear();
-    m_pageUse.clear();
-    endResetModel();
-}
-
 int RowModel::rowCount(const QModelIndex& parent) const
 {
     return parent.isValid() ? 0 : m_rows;

@@ -29,7 +29,6 @@ public:
                   int rowCount, QString* error);
     // The rows of table whose rowids are given, in that order.
     bool setRowIds(const QSqlDatabase& db, const QString& table, std::vector<qint64> ids, QString* error);
-    void clear();
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     int columnCount(const QModelIndex& parent = QModelIndex()) const override;

@@ -1,6 +1,7 @@
 #include "data/data_control.h"
 #include "data/database.h"
 #include "data/schema.h"
+#include "testing.h"
 
 #include <QCryptographicHash>
 #include <QFile>
@@ -139,9 +140,9 @@ private slots:
 
     void figuresAndSearchWithBoundText()
     {
-        QTemporaryDir dir;
-        Database db(dir.path());
-        QCOMPARE(db.open(), Database::OpenResult::Created);
+        TestDatabase data;
+        QCOMPARE(data.opened(), Database::OpenResult::Created);
+        Database& db = data.db();
         DataControl list(db);
         list.setRecordSource(QStringLiteral("SELECT * FROM T1"));
         QVERIFY(list.addRow(cheque(QStringLiteral("1391/02/01"), QStringLiteral("O'Brien"), 1500)));
@@ -189,9 +190,9 @@ private slots:
 
     void searchesFromMemoryAgreeWithTheDatabase()
     {
-        QTemporaryDir dir;
-        Database db(dir.path());
-        QCOMPARE(db.open(), Database::OpenResult::Created);
+        TestDatabase data;
+        QCOMPARE(data.opened(), Database::OpenResult::Created);
+        Database& db = data.db();
         DataControl list(db);
         list.setRecordSource(QStringLiteral("SELECT * FROM T1"));
         list.setTotalExpression(QStringLiteral("Mab"));
@@ -254,9 +255,9 @@ private slots:
 
     void sortPagingAndWritesOfTheCurrentRow()
     {
-        QTemporaryDir dir;
-        Database db(dir.path());
-        QCOMPARE(db.open(), Database::OpenResult::Created);
+        TestDatabase data;
+        QCOMPARE(data.opened(), Database::OpenResult::Created);
+        Database& db = data.db();
         DataControl list(db);
         list.setRecordSource(QStringLiteral("SELECT * FROM T1"));
         list.setTotalExpression(QStringLiteral("Mab"));
@@ -300,9 +301,9 @@ private slots:
 
     void aFailedRefreshKeepsTheRowsShown()
     {
-        QTemporaryDir dir;
-        Database db(dir.path());
-        QCOMPARE(db.open(), Database::OpenResult::Created);
+        TestDatabase data;
+        QCOMPARE(data.opened(), Database::OpenResult::Created);
+        Database& db = data.db();
         DataControl list(db);
         list.setRecordSource(QStringLiteral("SELECT * FROM T1"));
         QVERIFY(list.addRow(cheque(QStringLiteral("1400/01/01"), QStringLiteral("a"), 7)));
@@ -317,9 +318,9 @@ private slots:
 
     void aSaveIntoAVanishedFileIsReported()
     {
-        QTemporaryDir dir;
-        Database db(dir.path());
-        QCOMPARE(db.open(), Database::OpenResult::Created);
+        TestDatabase data;
+        QCOMPARE(data.opened(), Database::OpenResult::Created);
+        Database& db = data.db();
         DataControl list(db);
         list.setRecordSource(QStringLiteral("SELECT * FROM T1"));
         QVERIFY(QFile::remove(db.filePath()));
@@ -329,9 +330,9 @@ private slots:
 
     void aTransactionThatFailsWritesNothing()
     {
-        QTemporaryDir dir;
-        Database db(dir.path());
-        QCOMPARE(db.open(), Database::OpenResult::Created);
+        TestDatabase data;
+        QCOMPARE(data.opened(), Database::OpenResult::Created);
+        Database& db = data.db();
         DataControl list(db);
         list.setRecordSource(QStringLiteral("SELECT * FROM T1"));
         QVERIFY(!db.inTransaction([&] {
