@@ -1,5 +1,8 @@
 #include "ui/messages.h"
 
+#include <QFileDialog>
+#include <QInputDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 
 namespace Messages {
@@ -47,6 +50,7 @@ void MessageLog::clear()
 {
     m_shown.clear();
     m_answers.clear();
+    m_texts.clear();
     m_unanswered = 0;
 }
 
@@ -73,6 +77,39 @@ bool ask(QWidget* parent, const QString& text, const QString& title)
     QMessageBox box(QMessageBox::Question, titleOr(title), text, QMessageBox::Yes | QMessageBox::No, parent);
     box.setDefaultButton(QMessageBox::Yes);
     return box.exec() == QMessageBox::Yes;
+}
+
+QString takeText(const QString& title, const QString& prompt)
+{
+    activeLog->m_shown << Shown{Icon::None, title, prompt};
+    if (activeLog->m_texts.isEmpty()) {
+        ++activeLog->m_unanswered;
+        return QString();
+    }
+    return activeLog->m_texts.takeFirst();
+}
+
+QString input(QWidget* parent, const QString& prompt, const QString& title, const QString& defaultText)
+{
+    if (activeLog)
+        return takeText(title, prompt);
+    bool ok = false;
+    const QString text = QInputDialog::getText(parent, titleOr(title), prompt, QLineEdit::Normal, defaultText, &ok);
+    return ok ? text : QString();
+}
+
+QString saveFileName(QWidget* parent, const QString& title, const QString& suggestedPath, const QString& filter)
+{
+    if (activeLog)
+        return takeText(title, suggestedPath);
+    return QFileDialog::getSaveFileName(parent, titleOr(title), suggestedPath, filter);
+}
+
+QString openFileName(QWidget* parent, const QString& title, const QString& folder, const QString& filter)
+{
+    if (activeLog)
+        return takeText(title, folder);
+    return QFileDialog::getOpenFileName(parent, titleOr(title), folder, filter);
 }
 
 } // namespace Messages

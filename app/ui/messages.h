@@ -2,6 +2,7 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 class QWidget;
 
@@ -26,6 +27,13 @@ void show(QWidget* parent, const QString& text, Icon icon = Icon::Information, c
 // A question with Yes and No; true for Yes.
 bool ask(QWidget* parent, const QString& text, const QString& title = QString());
 
+// An input box with OK and Cancel. Returns the text, or a null QString when cancelled.
+QString input(QWidget* parent, const QString& prompt, const QString& title, const QString& defaultText = QString());
+// A file chooser for saving. Returns the chosen path, or an empty string when cancelled.
+QString saveFileName(QWidget* parent, const QString& title, const QString& suggestedPath, const QString& filter);
+// A file chooser for opening an existing file. Empty when cancelled.
+QString openFileName(QWidget* parent, const QString& title, const QString& folder, const QString& filter);
+
 struct Shown
 {
     Icon icon;
@@ -43,9 +51,11 @@ public:
     MessageLog& operator=(const MessageLog&) = delete;
 
     void answer(bool yes) { m_answers << yes; }
+    // The next input box or file chooser returns text; a null QString stands for Cancel.
+    void answerText(const QString& text) { m_texts << text; }
     QList<Shown> shown() const { return m_shown; }
     QString lastText() const { return m_shown.isEmpty() ? QString() : m_shown.last().text; }
-    int unusedAnswers() const { return static_cast<int>(m_answers.size()); }
+    int unusedAnswers() const { return static_cast<int>(m_answers.size() + m_texts.size()); }
     // Questions asked with no answer queued (they were answered No).
     int unansweredQuestions() const { return m_unanswered; }
     void clear();
@@ -53,9 +63,14 @@ public:
 private:
     friend void show(QWidget*, const QString&, Icon, const QString&);
     friend bool ask(QWidget*, const QString&, const QString&);
+    friend QString takeText(const QString&, const QString&);
     QList<Shown> m_shown;
     QList<bool> m_answers;
+    QStringList m_texts;
     int m_unanswered = 0;
 };
+
+// Records an input box or chooser in the active log and takes its queued text.
+QString takeText(const QString& title, const QString& prompt);
 
 } // namespace Messages

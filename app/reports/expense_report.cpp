@@ -1,0 +1,5 @@
+#include "reports/expense_report.h"
+
+void previewExpenseReport(Database&, QWidget*)
+{
+}
