@@ -24,6 +24,7 @@ private:
 #include "data/data_control.h"
 #include "data/database.h"
 
+#include <QSqlQuery>
 #include <QTimer>
 
 #include <functional>
@@ -56,6 +57,23 @@ private:
 #ifdef QT_WIDGETS_LIB
 #include <QApplication>
 #include <QWidget>
+
+// The control of window with the given objectName; a missing control ends the test program,
+// since every later step would only fail less clearly.
+template <typename T> T* control(QWidget* window, const char* name)
+{
+    T* found = window->findChild<T*>(QString::fromLatin1(name));
+    if (!found)
+        qFatal("no control %s", name);
+    return found;
+}
+
+// The single value of a query, or an invalid QVariant.
+inline QVariant scalar(Database& database, const QString& sql)
+{
+    QSqlQuery query(database.connection());
+    return query.exec(sql) && query.next() ? query.value(0) : QVariant();
+}
 
 // Runs action on the next modal window as soon as it is open. For code paths that go
 // through a real exec(): the action must close the window.

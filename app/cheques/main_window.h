@@ -35,6 +35,13 @@ public:
     void editCheque();
     void deleteCheque(bool fromMenu);
 
+    // The status panel and the list's archive item, on the current cheque.
+    void passCheque();
+    void voidCheque();
+    void resetCheque();
+    void storeCustomStatus();
+    void archiveCheque();
+
     // Shows a window of the program modally and activates the main window again after it.
     int runModal(QDialog& dialog);
 
@@ -58,6 +65,8 @@ private:
     void sortFromPanel();
     void sortByHeader(int column);
     void printList();
+    void settleCheque(const QString& question, bool pass);
+    void showStatusChange();
 
     Database& m_database;
     DataControl* m_cheques;

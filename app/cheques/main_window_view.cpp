@@ -180,6 +180,12 @@ void MainWindow::buildPanels()
         top += 38;
     }
     m_statusPanel->hide();
+    connect(findChild<QPushButton*>(QStringLiteral("AeroButton9")), &QPushButton::clicked, this,
+            &MainWindow::passCheque);
+    connect(findChild<QPushButton*>(QStringLiteral("AeroButton8")), &QPushButton::clicked, this,
+            &MainWindow::voidCheque);
+    connect(findChild<QPushButton*>(QStringLiteral("AeroButton7")), &QPushButton::clicked, this,
+            &MainWindow::resetCheque);
     connect(findChild<QPushButton*>(QStringLiteral("AeroButton13")), &QPushButton::clicked, m_statusPanel,
             &QWidget::show);
     connect(findChild<QPushButton*>(QStringLiteral("AeroButton12")), &QPushButton::clicked, m_statusPanel,
@@ -193,6 +199,7 @@ void MainWindow::buildPanels()
         place(button(m_customPanel, "Command1", QStringLiteral("ثبت و بازگشت"), QStringLiteral("ثبت و بازگشت")), 15, 80,
               190, 30);
     moveFocusOnEnter(m_customText, store);
+    connect(store, &QPushButton::clicked, this, &MainWindow::storeCustomStatus);
     m_customPanel->hide();
     connect(findChild<QPushButton*>(QStringLiteral("AeroButton11")), &QPushButton::clicked, this, [this] {
         m_customPanel->show();
@@ -231,6 +238,8 @@ void MainWindow::buildMenu()
     connect(action("v", QStringLiteral("ويرايش")), &QAction::triggered, this, &MainWindow::editCheque);
     connect(action("h", QStringLiteral("حذف")), &QAction::triggered, this, [this] { deleteCheque(true); });
     m_listMenu->addSeparator()->setObjectName(QStringLiteral("aaa"));
+    connect(action("Bay", QStringLiteral("اضافه به ليست بايگاني")), &QAction::triggered, this,
+            &MainWindow::archiveCheque);
     m_listMenu->addSeparator()->setObjectName(QStringLiteral("bbbb"));
     connect(action("Sort", QStringLiteral("مرتب سازي ليست اطلاعات")), &QAction::triggered, m_sortPanel, &QWidget::show);
     connect(m_grid, &DataGrid::contextMenuWanted, this, [this](const QPoint& at) { m_listMenu->popup(at); });

@@ -1,4 +1,5 @@
 #include "calendar/jalali.h"
+#include "cheque_fixtures.h"
 #include "cheques/main_window.h"
 #include "data/clock.h"
 #include "numtype.h"
@@ -19,37 +20,6 @@
 #include <QTableView>
 #include <QtTest>
 
-namespace {
-
-const QString Received = QStringLiteral("دريافت");
-const QString Paid = QStringLiteral("پرداخت");
-
-Fields cheque(const QString& date, const QString& description, double amount, const QString& type = Received,
-              const QString& bank = QStringLiteral("ملت"))
-{
-    return {{QStringLiteral("TCH"), date},
-            {QStringLiteral("SH"), description},
-            {QStringLiteral("Mab"), amount},
-            {QStringLiteral("Prd"), type},
-            {QStringLiteral("NBank"), bank},
-            {QStringLiteral("V"), QStringLiteral("----")},
-            {QStringLiteral("Num"), QStringLiteral("1001")},
-            {QStringLiteral("TV"), QStringLiteral("1403/01/01")}};
-}
-
-Fields with(Fields fields, const QString& name, const QVariant& value)
-{
-    for (auto& field : fields) {
-        if (field.first == name) {
-            field.second = value;
-            return fields;
-        }
-    }
-    fields << qMakePair(name, value);
-    return fields;
-}
-
-} // namespace
 
 class TestCheques : public QObject
 {

@@ -1,0 +1,106 @@
+// The status panel of the main window: pass, void, reset and a free status text, and
+// the copy of a cheque to the archive from the list's menu.
+#include "cheques/main_window.h"
+
+#include "data/cheque_status.h"
+#include "data/data_control.h"
+#include "data/database.h"
+#include "ui/messages.h"
+
+#include <QGroupBox>
+#include <QLineEdit>
+
+void MainWindow::passCheque()
+{
+    settleCheque(QStringLiteral(" .چک زير با مشخصات ذکر شده پاس شود "), true);
+}
+
+void MainWindow::voidCheque()
+{
+    settleCheque(QStringLiteral(" .چک زير با مشخصات ذکر شده باطل شود "), false);
+}
+
+void MainWindow::settleCheque(const QString& question, bool pass)
+{
+    if (!m_cheques->hasCurrent())
+        return;
+    const qint64 id = m_cheques->currentId();
+    const QString title = m_cheques->value(QStringLiteral("SH")).toString();
+    if (!Messages::ask(this, question, title))
+        return;
+    QString error;
+    const bool marked = pass ? ChequeStatus::pass(m_database, id, &error)
+                             : ChequeStatus::setStatus(m_database, id, ChequeStatus::Voided, &error);
+    if (!marked) {
+        Messages::show(this, QStringLiteral("وضعیت چک تغییر نکرد و سندی در حساب بانک ثبت نشد.\n") + error,
+                       Messages::Icon::Critical, title);
+        return;
+    }
+    if (!Messages::ask(this, QStringLiteral("آيا مايل هستيد چک مورد نظر از ليست حذف و به ليست بايگاني اظافه شود ؟ "),
+                       title)) {
+        showStatusChange();
+        return;
+    }
+    if (!ChequeStatus::moveToArchive(m_database, id, &error)) {
+        showStatusChange();
+        Messages::show(this, QStringLiteral("وضعیت چک ثبت شد، اما چک به بایگانی منتقل نشد و در فهرست ماند.\n") + error,
+                       Messages::Icon::Critical, title);
+        return;
+    }
+    m_cheques->refresh();
+    showFigures();
+    Messages::show(this, QStringLiteral(" .عمليات با موفق انجام شد "));
+}
+
+void MainWindow::resetCheque()
+{
+    if (!m_cheques->hasCurrent())
+        return;
+    const qint64 id = m_cheques->currentId();
+    const QString title = m_cheques->value(QStringLiteral("SH")).toString();
+    if (!Messages::ask(this, QStringLiteral("  .چک مورد نظر به حالت اوليه برگردد "), title))
+        return;
+    QString error;
+    if (ChequeStatus::setStatus(m_database, id, ChequeStatus::Initial, &error))
+        showStatusChange();
+    else
+        Messages::show(this, QStringLiteral("وضعیت چک تغییر نکرد.\n") + error, Messages::Icon::Critical, title);
+}
+
+void MainWindow::storeCustomStatus()
+{
+    if (m_cheques->hasCurrent()) {
+        QString error;
+        if (ChequeStatus::setStatus(m_database, m_cheques->currentId(), m_customText->text().trimmed(), &error))
+            showStatusChange();
+        else
+            Messages::show(this, QStringLiteral("وضعیت چک ثبت نشد.\n") + error, Messages::Icon::Critical);
+    }
+    m_customText->clear();
+    m_customPanel->hide();
+}
+
+void MainWindow::showStatusChange()
+{
+    // The list shows the new status on the row that stays selected.
+    const int row = m_cheques->currentRow();
+    m_cheques->refresh();
+    m_cheques->setCurrentRow(qMin(row, m_cheques->recordCount() - 1));
+}
+
+void MainWindow::archiveCheque()
+{
+    if (!m_cheques->hasCurrent()) {
+        Messages::show(this, QStringLiteral(".اطلاعاتي جهت انتقال به ليست بايگاني در بانک اطلاعاتي موجود نمي باشد "),
+                       Messages::Icon::Critical);
+        return;
+    }
+    const QString title = m_cheques->value(QStringLiteral("SH")).toString();
+    if (!Messages::ask(this, QStringLiteral(" آيا مايل هستيد چک مورد نظر به ليست بايگاني اضافه شود . "), title))
+        return;
+    QString error;
+    if (ChequeStatus::copyToArchive(m_database, m_cheques->currentId(), false, &error))
+        Messages::show(this, QStringLiteral("به ليست بايگاني اضافه شد"));
+    else
+        Messages::show(this, QStringLiteral("چک به بایگانی اضافه نشد.\n") + error, Messages::Icon::Critical, title);
+}
