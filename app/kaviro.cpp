@@ -9,12 +9,16 @@
 #include "ui/messages.h"
 
 #include <QApplication>
+#include <QIcon>
+#include <QStyle>
 
 int runKaviro(QApplication& app)
 {
     app.setApplicationName(QStringLiteral("KAVIRO"));
     app.setLayoutDirection(Qt::RightToLeft);
     Fonts::install(app);
+    app.setWindowIcon(
+        QIcon::fromTheme(QStringLiteral("wallet-open"), app.style()->standardIcon(QStyle::SP_DriveHDIcon)));
 
     const AppOptions options = AppOptions::parse(app.arguments(), QCoreApplication::applicationDirPath());
 

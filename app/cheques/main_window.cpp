@@ -24,9 +24,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMenuBar>
 #include <QRadioButton>
-
-namespace {} // namespace
 
 MainWindow::MainWindow(Database& database, QWidget* parent)
     : QMainWindow(parent), m_database(database), m_cheques(new DataControl(database, this))
@@ -35,12 +34,15 @@ MainWindow::MainWindow(Database& database, QWidget* parent)
     buildControls();
     buildPanels();
     buildMenu();
+    buildMenuBar();
+    resize(designedSize() + QSize(0, menuBar()->sizeHint().height()));
     connectSearch();
     // The resizer records the designed layout at the first show and scales it from then on.
     auto* resizer = new Tolvan_Resizer(this);
     resizer->setFullscreen(false);
     connect(m_cheques, &DataControl::refreshed, this, &MainWindow::showFigures);
     load();
+    addTrayIcon();
 }
 
 void MainWindow::load()

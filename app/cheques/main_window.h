@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QPalette>
 
 class DataControl;
 class DataGrid;
@@ -14,6 +15,7 @@ class QLabel;
 class QLineEdit;
 class QMenu;
 class QRadioButton;
+class QSystemTrayIcon;
 
 // The main window: the active cheques with their count, total and total in words, the
 // search, filter and sort of that list, and the buttons and menus that open every other
@@ -42,6 +44,20 @@ public:
     void storeCustomStatus();
     void archiveCheque();
 
+    // The commands of the menu bar.
+    void openPasswordWindow();
+    void openOwnerName();
+    void chooseListBackground();
+    void chooseListForeground();
+    void openListFont();
+    void openPreferences();
+    void openBackup();
+    void openRestore();
+    void exportList();
+    void openReminder();
+    void openExpenses();
+    void openAbout();
+
     // Shows a window of the program modally and activates the main window again after it.
     int runModal(QDialog& dialog);
 
@@ -50,9 +66,13 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    static QSize designedSize();
     void buildControls();
     void buildPanels();
     void buildMenu();
+    void buildMenuBar();
+    void addTrayIcon();
+    void chooseListColor(QPalette::ColorRole role, const QString& key);
     void connectSearch();
     void load();
     void applyAppearance();
@@ -92,4 +112,5 @@ private:
     QList<QRadioButton*> m_sortOptions;
 
     QMenu* m_listMenu = nullptr;
+    QSystemTrayIcon* m_tray = nullptr;
 };

@@ -58,6 +58,11 @@ QLabel* label(QWidget* parent, const char* name, const QString& caption)
 
 } // namespace
 
+QSize MainWindow::designedSize()
+{
+    return {DesignedWidth, DesignedHeight};
+}
+
 void MainWindow::buildControls()
 {
     auto* area = new QWidget(this);
@@ -243,5 +248,4 @@ void MainWindow::buildMenu()
     m_listMenu->addSeparator()->setObjectName(QStringLiteral("bbbb"));
     connect(action("Sort", QStringLiteral("مرتب سازي ليست اطلاعات")), &QAction::triggered, m_sortPanel, &QWidget::show);
     connect(m_grid, &DataGrid::contextMenuWanted, this, [this](const QPoint& at) { m_listMenu->popup(at); });
-    resize(DesignedWidth, DesignedHeight);
 }

@@ -1,5 +1,6 @@
 #include "ui/messages.h"
 
+#include <QColorDialog>
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QLineEdit>
@@ -110,6 +111,15 @@ QString openFileName(QWidget* parent, const QString& title, const QString& folde
     if (activeLog)
         return takeText(title, folder);
     return QFileDialog::getOpenFileName(parent, titleOr(title), folder, filter);
+}
+
+QColor chooseColor(QWidget* parent, const QColor& initial)
+{
+    if (activeLog) {
+        const QString name = takeText(QString(), QStringLiteral("colour"));
+        return name.isNull() ? QColor() : QColor(name);
+    }
+    return QColorDialog::getColor(initial, parent);
 }
 
 } // namespace Messages

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QColor>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -34,6 +35,9 @@ QString saveFileName(QWidget* parent, const QString& title, const QString& sugge
 // A file chooser for opening an existing file. Empty when cancelled.
 QString openFileName(QWidget* parent, const QString& title, const QString& folder, const QString& filter);
 
+// The colour chooser. Returns an invalid colour when cancelled.
+QColor chooseColor(QWidget* parent, const QColor& initial);
+
 struct Shown
 {
     Icon icon;
@@ -51,7 +55,8 @@ public:
     MessageLog& operator=(const MessageLog&) = delete;
 
     void answer(bool yes) { m_answers << yes; }
-    // The next input box or file chooser returns text; a null QString stands for Cancel.
+    // The next input box, file chooser or colour chooser (a colour name such as "#00ff00")
+    // returns text; a null QString stands for Cancel.
     void answerText(const QString& text) { m_texts << text; }
     QList<Shown> shown() const { return m_shown; }
     QString lastText() const { return m_shown.isEmpty() ? QString() : m_shown.last().text; }

@@ -20,7 +20,6 @@
 #include <QTableView>
 #include <QtTest>
 
-
 class TestCheques : public QObject
 {
     Q_OBJECT

@@ -1,0 +1,90 @@
+#include "cheques/main_window.h"
+#include "data/clock.h"
+#include "settings/settings_store.h"
+#include "testing.h"
+#include "ui/messages.h"
+
+#include <QMenu>
+#include <QMenuBar>
+#include <QTableView>
+#include <QtTest>
+
+class TestMenus : public QObject
+{
+    Q_OBJECT
+
+private:
+    TestEnvironment m_env;
+    std::unique_ptr<TestDatabase> m_data;
+    std::unique_ptr<MainWindow> m_window;
+
+    QStringList names(const QList<QAction*>& actions)
+    {
+        QStringList result;
+        for (QAction* action : actions)
+            result << action->objectName();
+        return result;
+    }
+    QColor listColor(QPalette::ColorRole role)
+    {
+        return control<QTableView>(m_window.get(), "DataGrid1")->palette().color(role);
+    }
+
+private slots:
+    void init()
+    {
+        Clock::set(QDateTime(QDate(2026, 12, 7), QTime(10, 0)));
+        m_data = std::make_unique<TestDatabase>();
+        m_window = std::make_unique<MainWindow>(m_data->db());
+        m_window->show();
+    }
+    void cleanup()
+    {
+        m_window.reset();
+        m_data.reset();
+    }
+
+    void menuBarInItsOrder()
+    {
+        QStringList top;
+        for (QAction* action : m_window->menuBar()->actions())
+            top << (action->menu() ? action->menu()->objectName() : action->objectName());
+        QCOMPARE(top, QStringList({"SETTing", "Save", "Help", "hhhh", "abiout"}));
+        QCOMPARE(names(control<QMenu>(m_window.get(), "SETTing")->actions()),
+                 QStringList({"R", "M", "a", "Col", "Font", "CoF", "Fac", "bb", "Set"}));
+        QCOMPARE(names(control<QMenu>(m_window.get(), "Save")->actions()), QStringList({"Sa", "Re", "abc", "xcvcxb"}));
+        QVERIFY(control<QAction>(m_window.get(), "a")->isSeparator());
+        QVERIFY(!control<QAction>(m_window.get(), "abiout")->menu());
+        QCOMPARE(control<QAction>(m_window.get(), "Fac")->text(), QStringLiteral(" \"انتخاب قلم \" چاپ فاکتور "));
+        QCOMPARE(names(control<QMenu>(m_window.get(), "t")->actions()),
+                 QStringList({"E", "v", "h", "aaa", "Bay", "bbbb", "Sort"}));
+    }
+
+    void colourCommandsStoreTheChosenColour()
+    {
+        Messages::MessageLog log;
+        log.answerText(QStringLiteral("#102030"));
+        control<QAction>(m_window.get(), "Col")->trigger();
+        QCOMPARE(listColor(QPalette::Base), QColor(0x10, 0x20, 0x30));
+        // Stored as 0x00BBGGRR in decimal.
+        QCOMPARE(SettingsStore::read(QStringLiteral("CD"), QStringLiteral("Backcolor")), QString::number(0x302010));
+        log.answerText(QStringLiteral("#0000ff"));
+        control<QAction>(m_window.get(), "CoF")->trigger();
+        QCOMPARE(listColor(QPalette::Text), QColor(Qt::blue));
+        QCOMPARE(SettingsStore::read(QStringLiteral("CD"), QStringLiteral("ForeColor")), QString::number(0xff0000));
+    }
+
+    void cancellingTheChooserKeepsTheColours()
+    {
+        const QColor before = listColor(QPalette::Base);
+        const QString stored = SettingsStore::read(QStringLiteral("CD"), QStringLiteral("Backcolor"));
+        Messages::MessageLog log;
+        log.answerText(QString());
+        control<QAction>(m_window.get(), "Col")->trigger();
+        QCOMPARE(listColor(QPalette::Base), before);
+        QCOMPARE(SettingsStore::read(QStringLiteral("CD"), QStringLiteral("Backcolor")), stored);
+    }
+};
+
+QTEST_MAIN(TestMenus)
+#include "test_menus.moc"
