@@ -1,12 +1,24 @@
 // The windows the main window opens from its buttons and menus.
 #include "cheques/main_window.h"
 
+#include "cheques/export_command.h"
+#include "startup/about_window.h"
+
 void MainWindow::openOwnerName() {}
 void MainWindow::openListFont() {}
 void MainWindow::openPreferences() {}
 void MainWindow::openBackup() {}
 void MainWindow::openRestore() {}
-void MainWindow::exportList() {}
 void MainWindow::openReminder() {}
 void MainWindow::openExpenses() {}
-void MainWindow::openAbout() {}
+
+void MainWindow::exportList()
+{
+    exportChequeList(m_database, this);
+}
+
+void MainWindow::openAbout()
+{
+    AboutWindow window(this);
+    runModal(window);
+}
