@@ -107,6 +107,9 @@ DataGrid::DataGrid(QWidget* parent) : QTableView(parent), m_proxy(new ColumnProx
     setWordWrap(false);
     horizontalHeader()->setSectionsClickable(true);
     horizontalHeader()->setHighlightSections(false);
+    // Qt's own floor is the widest glyph of the font, which for the Persian fonts is near a
+    // hundred pixels: no designed or stored width below it would be kept, nor a hidden column.
+    horizontalHeader()->setMinimumSectionSize(0);
     verticalHeader()->setSectionResizeMode(QHeaderView::Interactive);
     verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
     verticalHeader()->setFixedWidth(18);

@@ -1,0 +1,119 @@
+// The controls of the archive window at their designed places. The window is designed
+// 900 × 620 and read from the right; the resizer scales it from there.
+#include "cheques/archive_window.h"
+
+#include "data/archive_queries.h"
+#include "data/data_control.h"
+#include "numtype.h"
+#include "ui/data_grid.h"
+#include "ui/date_box.h"
+#include "ui/designed_layout.h"
+#include "ui/enter_path.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QMenu>
+
+using namespace DesignedLayout;
+
+namespace {
+
+constexpr int DesignedWidth = 900;
+constexpr int DesignedHeight = 620;
+
+constexpr int GridTop = 48;
+constexpr int GridHeight = 440;
+
+} // namespace
+
+void ArchiveWindow::buildControls()
+{
+    resize(DesignedWidth, DesignedHeight);
+
+    // Search row.
+    place(label(this, "Label1", QStringLiteral("جستجو :")), 10, 12, 55, 26);
+    m_searchColumn = place(named(new QComboBox(this), "Combo1"), 70, 12, 160, 26);
+    m_searchColumn->setPlaceholderText(QStringLiteral("... انتخاب"));
+    m_searchColumn->addItems({QStringLiteral("نام بانک"), QStringLiteral("شماره چک"), QStringLiteral("شرح چک"),
+                              QStringLiteral("مبلغ چک"), QStringLiteral("وضعيت چک"), QStringLiteral("نــــوع چـــك")});
+    m_searchColumn->setCurrentIndex(-1);
+    m_searchText = place(named(new QLineEdit(this), "Text1"), 240, 12, 280, 26);
+    m_searchText->setClearButtonEnabled(true);
+
+    // The list.
+    m_grid = place(named(new DataGrid(this), "DataGrid1"), 10, GridTop, 720, GridHeight);
+    m_grid->bind(m_archive, ArchiveQueries::listColumns(), ArchiveQueries::listCaptions(), {QStringLiteral("MB")});
+    m_grid->keepWidthsIn(QStringLiteral("DataGird8"),
+                         {QStringLiteral("0"), QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"),
+                          QStringLiteral("4"), QStringLiteral("5"), QStringLiteral("6")});
+    m_grid->setDesignedWidths({85, 200, 100, 80, 75, 65, 75});
+
+    // Buttons beside the list; the way back sits level with the foot of the list.
+    place(button(this, "AeroButton3", QStringLiteral("حذف"), QStringLiteral("حذف سلول انتخابي"), QStyle::SP_TrashIcon),
+          740, GridTop, 150, 40);
+    place(button(this, "AeroButton4", QStringLiteral("چاپ"), QString(), QStyle::SP_FileDialogContentsView), 740,
+          GridTop + 50, 150, 40);
+    place(button(this, "AeroButton1", QStringLiteral("بازگشت"), QString(), QStyle::SP_ArrowBack), 740,
+          GridTop + GridHeight - 40, 150, 40);
+
+    buildRangePanel();
+    buildFigures();
+    // Enter belongs to the box it is typed in (the date boxes pass it on); it must not
+    // press a button of the window, least of all the delete button.
+    for (QPushButton* b : findChildren<QPushButton*>())
+        b->setAutoDefault(false);
+}
+
+void ArchiveWindow::buildRangePanel()
+{
+    // Over the foot of the list, hidden until the pop-up menu opens it.
+    m_rangePanel = place(named(new QGroupBox(QStringLiteral("مرتب سازي ليست"), this), "AeroGroupBox1"), 80,
+                         GridTop + GridHeight - 100, 580, 70);
+    // It lies over the rows; they must not show through it.
+    m_rangePanel->setAutoFillBackground(true);
+    place(label(m_rangePanel, "Label5", QStringLiteral("جستجو از تاريخ :")), 12, 28, 105, 28);
+    m_fromDate = place(named(new DateBox(m_rangePanel), "MaskEdBox1"), 120, 28, 130, 28);
+    place(label(m_rangePanel, "Label6", QStringLiteral("تا :")), 258, 28, 25, 28);
+    m_toDate = place(named(new DateBox(m_rangePanel), "MaskEdBox2"), 286, 28, 130, 28);
+    for (DateBox* box : {m_fromDate, m_toDate})
+        box->setToolTip(QStringLiteral("درج تاريخ"));
+    place(button(m_rangePanel, "AeroButton2", QStringLiteral("بازگشت")), 440, 27, 120, 30);
+    moveFocusOnEnter(m_fromDate, m_toDate);
+    m_rangePanel->hide();
+}
+
+void ArchiveWindow::buildFigures()
+{
+    auto* figures = place(named(new QGroupBox(this), "figures"), 10, GridTop + GridHeight + 10, 880, 112);
+    place(label(figures, "Label2", QStringLiteral("جمع کل :")), 15, 22, 65, 28);
+    m_total = place(named(new NumType(figures), "NumType1"), 85, 22, 190, 28);
+    m_total->setLocked(true);
+    place(label(figures, "Label4", QStringLiteral(": ريال")), 282, 22, 45, 28);
+    place(label(figures, "Label7", QStringLiteral("تعداد چک ها :")), 520, 22, 95, 28);
+    m_count = place(label(figures, "Label8", QString()), 620, 22, 80, 28);
+    m_count->setAlignment(Qt::AlignRight | Qt::AlignAbsolute | Qt::AlignVCenter);
+    m_totalWords = place(label(figures, "Label3", QStringLiteral("مبلغ")), 15, 62, 850, 34);
+    m_totalWords->setWordWrap(true);
+    QFont wordsFont = m_totalWords->font();
+    wordsFont.setBold(true);
+    m_totalWords->setFont(wordsFont);
+}
+
+void ArchiveWindow::buildMenu()
+{
+    // The archive list's pop-up menu, the one menu of a window that is never shown itself.
+    m_listMenu = named(new QMenu(QStringLiteral("مرتب كردن"), this), "MMM");
+    QAction* range = m_listMenu->addAction(QStringLiteral("مرتب سازي ليست"));
+    range->setObjectName(QStringLiteral("SE"));
+    QAction* print = m_listMenu->addAction(QStringLiteral("چاپ ليست"));
+    print->setObjectName(QStringLiteral("Delete"));
+    connect(range, &QAction::triggered, this, [this] {
+        m_rangePanel->show();
+        m_rangePanel->raise();
+        m_fromDate->setFocus();
+    });
+    connect(print, &QAction::triggered, this, &ArchiveWindow::print);
+    connect(m_grid, &DataGrid::contextMenuWanted, this, [this](const QPoint& at) { m_listMenu->popup(at); });
+}
