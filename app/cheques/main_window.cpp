@@ -152,7 +152,7 @@ void MainWindow::printList()
         Messages::show(this, QStringLiteral(" .اطلاعاتي جهت مشاهده و چاب در بانک اطلاعاتي موجود نمي باشد "));
         return;
     }
-    // The print settings window opens here once the reports are in.
+    openPrintSettings(QStringLiteral("1"), *this);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)

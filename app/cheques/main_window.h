@@ -44,7 +44,9 @@ public:
     void storeCustomStatus();
     void archiveCheque();
 
-    // The commands of the menu bar.
+    // The windows of the buttons and the commands of the menu bar.
+    void openArchive();
+    void openBanks();
     void openPasswordWindow();
     void openOwnerName();
     void chooseListBackground();
@@ -85,6 +87,8 @@ private:
     void sortFromPanel();
     void sortByHeader(int column);
     void printList();
+    // The print settings window over parent, for the cheque list ("1") or the archive ("2").
+    void openPrintSettings(const QString& mode, QWidget& parent);
     void settleCheque(const QString& question, bool pass);
     void showStatusChange();
 

@@ -7,6 +7,7 @@
 #include "numtype.h"
 #include "ui/data_grid.h"
 #include "ui/date_box.h"
+#include "ui/designed_layout.h"
 #include "ui/enter_path.h"
 #include "words/amount_words.h"
 #include "words/number_format.h"
@@ -26,37 +27,9 @@ namespace {
 constexpr int DesignedWidth = 1000;
 constexpr int DesignedHeight = 640;
 
-// Places a child by its distance from the right edge of its parent, the way a
-// right-to-left form is read.
-template <typename W> W* place(W* widget, int fromRight, int top, int width, int height)
-{
-    const int parentWidth = widget->parentWidget() ? widget->parentWidget()->width() : DesignedWidth;
-    widget->setGeometry(parentWidth - fromRight - width, top, width, height);
-    return widget;
-}
-
-template <typename W> W* named(W* widget, const char* name)
-{
-    widget->setObjectName(QString::fromLatin1(name));
-    return widget;
-}
-
-QPushButton* button(QWidget* parent, const char* name, const QString& caption, const QString& tip,
-                    QStyle::StandardPixmap icon = QStyle::SP_CustomBase)
-{
-    auto* b = named(new QPushButton(caption, parent), name);
-    b->setToolTip(tip);
-    if (icon != QStyle::SP_CustomBase)
-        b->setIcon(parent->style()->standardIcon(icon));
-    return b;
-}
-
-QLabel* label(QWidget* parent, const char* name, const QString& caption)
-{
-    return named(new QLabel(caption, parent), name);
-}
-
 } // namespace
+
+using namespace DesignedLayout;
 
 QSize MainWindow::designedSize()
 {
@@ -137,6 +110,10 @@ void MainWindow::buildControls()
             [this] { deleteCheque(false); });
     connect(findChild<QPushButton*>(QStringLiteral("AeroButton5")), &QPushButton::clicked, this,
             &MainWindow::printList);
+    connect(findChild<QPushButton*>(QStringLiteral("AeroButton4")), &QPushButton::clicked, this,
+            &MainWindow::openArchive);
+    connect(findChild<QPushButton*>(QStringLiteral("AeroButton6")), &QPushButton::clicked, this,
+            &MainWindow::openBanks);
 
     // Figures under the list.
     auto* figures = place(named(new QGroupBox(area), "AeroGroupBox1"), 10, 520, 980, 110);

@@ -1,6 +1,7 @@
 // The windows the main window opens from its buttons and menus.
 #include "cheques/main_window.h"
 
+#include "cheques/archive_window.h"
 #include "cheques/export_command.h"
 #include "startup/about_window.h"
 
@@ -22,3 +23,15 @@ void MainWindow::openAbout()
     AboutWindow window(this);
     runModal(window);
 }
+
+void MainWindow::openArchive()
+{
+    ArchiveWindow window(m_database, this);
+    connect(&window, &ArchiveWindow::printWanted, this,
+            [this, &window] { openPrintSettings(QStringLiteral("2"), window); });
+    runModal(window);
+}
+
+void MainWindow::openBanks() {}
+
+void MainWindow::openPrintSettings(const QString&, QWidget&) {}
