@@ -201,7 +201,8 @@ void DataGrid::restoreWidths()
     m_restoring = true;
     for (int column = 0; column < m_widthKeys.size(); ++column) {
         double twips = 0;
-        if (SettingsStore::readDouble(m_widthSection, m_widthKeys.at(column), twips) && twips >= 0)
+        if (!m_widthKeys.at(column).isEmpty() &&
+            SettingsStore::readDouble(m_widthSection, m_widthKeys.at(column), twips) && twips >= 0)
             setColumnWidth(column, qRound(twips / TwipsPerPixel));
     }
     m_restoring = false;
@@ -220,9 +221,11 @@ void DataGrid::restoreRowHeight()
 
 void DataGrid::saveWidths()
 {
-    for (int column = 0; column < m_widthKeys.size(); ++column)
-        SettingsStore::write(m_widthSection, m_widthKeys.at(column),
-                             QString::number(columnWidth(column) * TwipsPerPixel));
+    for (int column = 0; column < m_widthKeys.size(); ++column) {
+        if (!m_widthKeys.at(column).isEmpty())
+            SettingsStore::write(m_widthSection, m_widthKeys.at(column),
+                                 QString::number(columnWidth(column) * TwipsPerPixel));
+    }
 }
 
 void DataGrid::saveRowHeight(int height)

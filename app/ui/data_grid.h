@@ -23,7 +23,8 @@ public:
     DataControl* control() const { return m_control; }
     QString fieldOf(int column) const;
 
-    // Column i's width is kept under section/keys[i]; the row height under section/rowKey.
+    // Column i's width is kept under section/keys[i] (an empty key keeps none); the row height
+    // under section/rowKey.
     void keepWidthsIn(const QString& section, const QStringList& keys);
     void keepRowHeightIn(const QString& section, const QString& key);
     // Widths the window is designed with; they are not written to the settings.

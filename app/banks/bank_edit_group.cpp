@@ -1,0 +1,163 @@
+#include "banks/bank_edit_group.h"
+
+#include "banks/form_controls.h"
+#include "data/bank_ledger.h"
+#include "data/data_control.h"
+#include "ui/enter_path.h"
+#include "ui/messages.h"
+
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <QValidator>
+
+namespace {
+
+const QString Caption = QStringLiteral("اضافه کردن بانک جديد");
+const QString NotEntered = QStringLiteral(" .اطلاعات به درستي وارد نشده است ");
+const QString Saved = QStringLiteral("ثبت شد");
+const QString Edited = QStringLiteral("ويرايش گرديد");
+const QString NotAdded = QStringLiteral("بانک ذخیره نشد.");
+const QString NotChanged = QStringLiteral("تغییرات بانک ذخیره نشد.");
+
+// An account number is digits only. The digits of a Persian keyboard count as the same
+// digits; every other character is dropped, pasted or typed.
+class AccountNumberValidator : public QValidator
+{
+public:
+    using QValidator::QValidator;
+
+    State validate(QString& input, int& position) const override
+    {
+        QString digits;
+        int kept = 0;
+        for (int i = 0; i < input.size(); ++i) {
+            const QChar c = input.at(i);
+            if (!c.isDigit() || c.digitValue() < 0)
+                continue;
+            digits.append(QChar(u'0' + c.digitValue()));
+            if (i < position)
+                ++kept;
+        }
+        input = digits;
+        position = kept;
+        return Acceptable;
+    }
+};
+
+} // namespace
+
+BankEditGroup::BankEditGroup(DataControl& banks, QWidget* parent) : QGroupBox(Caption, parent), m_banks(banks)
+{
+    using FormControls::fieldLabel;
+    setObjectName(QStringLiteral("AeroGroupBox1"));
+    m_name = new QLineEdit(this);
+    m_name->setObjectName(QStringLiteral("Text1"));
+    m_account = new QLineEdit(this);
+    m_account->setObjectName(QStringLiteral("Text2"));
+    m_account->setValidator(new AccountNumberValidator(m_account));
+    // An account number reads from left to right also in a right-to-left window.
+    m_account->setLayoutDirection(Qt::LeftToRight);
+    m_account->setAlignment(Qt::AlignRight | Qt::AlignAbsolute | Qt::AlignVCenter);
+    m_branch = new QLineEdit(this);
+    m_branch->setObjectName(QStringLiteral("Text4"));
+    m_saveButton = FormControls::button("AeroButton4", QStringLiteral("ثبت"), this, QStyle::SP_DialogSaveButton);
+    // Enter on the save button, reached along the Enter path, saves.
+    m_saveButton->setAutoDefault(true);
+    m_cancelButton = FormControls::button("AeroButton5", QStringLiteral("بازگشت"), this, QStyle::SP_DialogCancelButton);
+
+    auto* form = new QFormLayout;
+    form->setLabelAlignment(Qt::AlignLeading | Qt::AlignVCenter);
+    form->addRow(fieldLabel("Label1", QStringLiteral("نام بانک"), this), m_name);
+    form->addRow(fieldLabel("Label2", QStringLiteral("شماره حساب"), this), m_account);
+    form->addRow(fieldLabel("Label7", QStringLiteral("كد و نام شعبه"), this), m_branch);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(m_saveButton);
+    buttons->addWidget(m_cancelButton);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(form);
+    layout->addStretch(1);
+    layout->addLayout(buttons);
+
+    moveFocusOnEnter(m_name, m_account);
+    moveFocusOnEnter(m_account, m_branch);
+    moveFocusOnEnter(m_branch, m_saveButton);
+    connect(m_saveButton, &QPushButton::clicked, this, &BankEditGroup::save);
+    connect(m_cancelButton, &QPushButton::clicked, this, &QWidget::hide);
+}
+
+void BankEditGroup::openNew()
+{
+    m_newBank = true;
+    show();
+    m_name->clear();
+    m_account->clear();
+    m_branch->clear();
+    m_name->setFocus();
+}
+
+void BankEditGroup::openEdit()
+{
+    if (!m_banks.hasCurrent())
+        return;
+    m_newBank = false;
+    m_editId = m_banks.currentId();
+    m_name->setText(m_banks.value(QStringLiteral("Name")).toString());
+    m_account->setText(m_banks.value(QStringLiteral("shh")).toString());
+    m_branch->setText(m_banks.value(QStringLiteral("Mandeh")).toString());
+    show();
+    m_name->setFocus();
+}
+
+void BankEditGroup::save()
+{
+    // A name of blanks alone would be stored as a bank without a name.
+    if (m_name->text().trimmed().isEmpty()) {
+        Messages::show(this, NotEntered, Messages::Icon::Information);
+        m_name->setFocus();
+        return;
+    }
+    if (m_newBank ? saveNew() : saveEdit())
+        return;
+    // The boxes keep what was typed, so that the user can try again.
+    Messages::show(this, (m_newBank ? NotAdded : NotChanged) + QLatin1Char('\n') + m_banks.lastError(),
+                   Messages::Icon::Critical);
+}
+
+bool BankEditGroup::saveNew()
+{
+    qint64 id = -1;
+    if (!BankLedger::addBank(m_banks, {m_name->text(), m_account->text(), m_branch->text()}, &id))
+        return false;
+    select(id);
+    Messages::show(this, Saved, Messages::Icon::None);
+    m_name->clear();
+    m_account->clear();
+    m_branch->clear();
+    m_name->setFocus();
+    return true;
+}
+
+bool BankEditGroup::saveEdit()
+{
+    if (!BankLedger::updateBank(m_banks, m_editId, {m_name->text(), m_account->text(), m_branch->text()}))
+        return false;
+    select(m_editId);
+    Messages::show(this, Edited, Messages::Icon::None);
+    return true;
+}
+
+void BankEditGroup::select(qint64 id)
+{
+    m_banks.refresh();
+    for (int row = 0; row < m_banks.recordCount(); ++row) {
+        if (m_banks.model()->rowId(row) == id) {
+            m_banks.setCurrentRow(row);
+            return;
+        }
+    }
+}

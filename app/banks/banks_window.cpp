@@ -1,0 +1,167 @@
+#include "banks/banks_window.h"
+
+#include "banks/bank_edit_group.h"
+#include "banks/form_controls.h"
+#include "banks/ledger_entry_group.h"
+#include "banks/statement_window.h"
+#include "data/bank_ledger.h"
+#include "data/data_control.h"
+#include "data/database.h"
+#include "ui/data_grid.h"
+#include "ui/messages.h"
+
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+
+const QString Caption = QStringLiteral("امور بانکي");
+const QString HasLines = QStringLiteral("  ابتدا شما بايد وضعيت صورتحساب خود را حذف نمائيد ");
+const QString DeleteQuestion = QStringLiteral(" بانک مورد نظر از ليست حذف شود ؟ ");
+const QString NotDeleted = QStringLiteral("بانک حذف نشد.");
+const QString LinesUnread = QStringLiteral("سطرهای حساب این بانک خوانده نشد.");
+
+QString blanksBefore(int blanks, const QString& caption)
+{
+    return QString(blanks, QLatin1Char(' ')) + caption;
+}
+
+// A group that is closed keeps its place, so that the window does not jump as groups open.
+void keepPlaceWhenHidden(QWidget* widget)
+{
+    QSizePolicy policy = widget->sizePolicy();
+    policy.setRetainSizeWhenHidden(true);
+    widget->setSizePolicy(policy);
+    widget->hide();
+}
+
+} // namespace
+
+BanksWindow::BanksWindow(Database& database, QWidget* parent)
+    : QDialog(parent), m_database(database), m_banks(new DataControl(database, this))
+{
+    setObjectName(QStringLiteral("Form9"));
+    setWindowTitle(Caption);
+    setLayoutDirection(Qt::RightToLeft);
+    buildControls();
+    m_banks->setRecordSource(BankLedger::AllBanks);
+    m_banks->refresh();
+}
+
+void BanksWindow::buildControls()
+{
+    using FormControls::button;
+    m_grid = new DataGrid(this);
+    m_grid->setObjectName(QStringLiteral("DataGrid1"));
+    m_grid->bind(m_banks, {QStringLiteral("Name"), QStringLiteral("SHh"), QStringLiteral("Mandeh")},
+                 {blanksBefore(18, QStringLiteral("نام بانك")), blanksBefore(16, QStringLiteral("شماره حساب")),
+                  blanksBefore(15, QStringLiteral("كد و نام شعبه"))});
+    FormControls::designedHeader(m_grid->horizontalHeader());
+    m_grid->setDesignedWidths({190, 190, 220});
+    m_grid->keepWidthsIn(QStringLiteral("DataGirdb"), {QString(), QStringLiteral("1"), QStringLiteral("2")});
+    m_grid->setMinimumSize(640, 260);
+
+    auto* newBank = button("AeroButton1", QStringLiteral("اضافـــه کردن"), this, QStyle::SP_FileIcon);
+    auto* editBank = button("AeroButton2", QStringLiteral("ويرايــــــــــش"), this, QStyle::SP_FileDialogDetailedView);
+    auto* deleteBank = button("AeroButton3", QStringLiteral("حـــذف کردن"), this, QStyle::SP_TrashIcon);
+    auto* addLine = button("AeroButton6", QStringLiteral("اضافه به حساب"), this, QStyle::SP_FileDialogNewFolder);
+    auto* statement = button("AeroButton8", QStringLiteral("صورتحساب"), this, QStyle::SP_FileDialogContentsView);
+    auto* close = button("AeroButton9", QStringLiteral("بازگشت"), this, QStyle::SP_DialogCloseButton);
+
+    m_bankGroup = new BankEditGroup(*m_banks, this);
+    m_entryGroup = new LedgerEntryGroup(m_database, *m_banks, this);
+    keepPlaceWhenHidden(m_bankGroup);
+    keepPlaceWhenHidden(m_entryGroup);
+
+    auto* buttons = new QVBoxLayout;
+    for (QPushButton* b : {newBank, editBank, deleteBank, addLine, statement}) {
+        b->setMinimumHeight(34);
+        buttons->addWidget(b);
+    }
+    buttons->addStretch(1);
+    close->setMinimumHeight(34);
+    buttons->addWidget(close);
+
+    auto* top = new QHBoxLayout;
+    top->addWidget(m_grid, 1);
+    top->addLayout(buttons);
+    auto* groups = new QHBoxLayout;
+    groups->addWidget(m_entryGroup, 1);
+    groups->addWidget(m_bankGroup, 1);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(top, 1);
+    layout->addLayout(groups);
+
+    connect(newBank, &QPushButton::clicked, m_bankGroup, &BankEditGroup::openNew);
+    connect(editBank, &QPushButton::clicked, m_bankGroup, &BankEditGroup::openEdit);
+    connect(deleteBank, &QPushButton::clicked, this, &BanksWindow::deleteBank);
+    connect(addLine, &QPushButton::clicked, m_entryGroup, &LedgerEntryGroup::open);
+    connect(statement, &QPushButton::clicked, this, &BanksWindow::openStatement);
+    connect(close, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+void BanksWindow::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    activate();
+}
+
+void BanksWindow::activate()
+{
+    m_grid->restoreWidths();
+}
+
+void BanksWindow::keyPressEvent(QKeyEvent* event)
+{
+    // Enter moves along the boxes of a group, or presses the button that has the focus; it never
+    // presses a button of the window from elsewhere (the list, for one).
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+void BanksWindow::deleteBank()
+{
+    if (!m_banks->hasCurrent())
+        return;
+    const qint64 id = m_banks->currentId();
+    QString error;
+    const int lines = BankLedger::lineCount(m_database, id, &error);
+    if (lines < 0) {
+        Messages::show(this, LinesUnread + QLatin1Char('\n') + error, Messages::Icon::Critical);
+        return;
+    }
+    if (lines > 0) {
+        Messages::show(this, HasLines, Messages::Icon::Critical, QStringLiteral("Error"));
+        return;
+    }
+    if (!Messages::ask(this, DeleteQuestion, QStringLiteral("Delete")))
+        return;
+    switch (BankLedger::deleteBank(m_database, id, &error)) {
+    case BankLedger::DeleteOutcome::Deleted:
+        break;
+    case BankLedger::DeleteOutcome::HasLines:
+        // A line was posted to the bank while the question stood.
+        Messages::show(this, HasLines, Messages::Icon::Critical, QStringLiteral("Error"));
+        break;
+    case BankLedger::DeleteOutcome::Failed:
+        Messages::show(this, NotDeleted + QLatin1Char('\n') + error, Messages::Icon::Critical);
+        break;
+    }
+    m_banks->refresh();
+}
+
+void BanksWindow::openStatement()
+{
+    if (!m_banks->hasCurrent())
+        return;
+    StatementWindow statement(m_database, m_banks->value(QStringLiteral("Id")).toLongLong(),
+                              m_banks->value(QStringLiteral("Name")).toString(), this);
+    statement.exec();
+    activate();
+}

@@ -1,0 +1,150 @@
+// The statement window is designed 960 × 520 and read from the right; the resizer scales it.
+#include "banks/statement_window.h"
+
+#include "banks/form_controls.h"
+#include "data/bank_ledger.h"
+#include "data/data_control.h"
+#include "numtype.h"
+#include "tolvan_resizer.h"
+#include "ui/data_grid.h"
+#include "ui/messages.h"
+#include "words/amount_words.h"
+#include "words/number_format.h"
+
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace {
+
+constexpr int DesignedWidth = 960;
+constexpr int DesignedHeight = 520;
+
+const QString CaptionStart = QStringLiteral("صورتحساب بانك");
+const QString DeleteQuestion = QStringLiteral(" آيا مطمئن به حذف اين گزينه از ليست هستيد! ");
+const QString NotDeleted = QStringLiteral("سطر حساب حذف نشد.");
+
+// Places a child by its distance from the right edge of the window, the way it is read.
+template <typename W> W* place(W* widget, int fromRight, int top, int width, int height)
+{
+    widget->setGeometry(DesignedWidth - fromRight - width, top, width, height);
+    return widget;
+}
+
+QString blanksBefore(int blanks, const QString& caption)
+{
+    return QString(blanks, QLatin1Char(' ')) + caption;
+}
+
+} // namespace
+
+StatementWindow::StatementWindow(Database& database, qint64 bankId, const QString& bankName, QWidget* parent)
+    : QDialog(parent), m_database(database), m_bankId(bankId), m_lines(new DataControl(database, this))
+{
+    setObjectName(QStringLiteral("Form10"));
+    setWindowTitle(CaptionStart + QStringLiteral("     ") + bankName);
+    setLayoutDirection(Qt::RightToLeft);
+    buildControls();
+    resize(DesignedWidth, DesignedHeight);
+    // The resizer records the designed layout at the first show and scales it from then on.
+    auto* resizer = new Tolvan_Resizer(this);
+    resizer->setFullscreen(false);
+    reload();
+}
+
+void StatementWindow::buildControls()
+{
+    using FormControls::fieldLabel;
+    m_grid = place(new DataGrid(this), 10, 10, 940, 420);
+    m_grid->setObjectName(QStringLiteral("DataGrid1"));
+    m_grid->bind(m_lines,
+                 {QStringLiteral("R"), QStringLiteral("ID"), QStringLiteral("Date"), QStringLiteral("sharh"),
+                  QStringLiteral("shomreh"), QStringLiteral("bed"), QStringLiteral("bes"), QStringLiteral("sum")},
+                 {QStringLiteral("R"), QStringLiteral("ID"), blanksBefore(10, QStringLiteral("تاريخ")),
+                  QStringLiteral("شماره حواله"), blanksBefore(55, QStringLiteral("شرح")), QStringLiteral("بدهکاري"),
+                  QStringLiteral("بستانکاري"), blanksBefore(18, QStringLiteral("مبلغ"))},
+                 {QStringLiteral("bed"), QStringLiteral("bes"), QStringLiteral("sum")});
+    FormControls::designedHeader(m_grid->horizontalHeader());
+    m_grid->setDesignedWidths({40, 36, 100, 90, 320, 105, 105, 110});
+    m_grid->keepWidthsIn(QStringLiteral("DataGird5"),
+                         {QString(), QString(), QStringLiteral("0"), QStringLiteral("1"), QStringLiteral("2"),
+                          QStringLiteral("3"), QStringLiteral("4"), QStringLiteral("5")});
+
+    place(fieldLabel("Label1", QStringLiteral("بدهکار"), this), 10, 444, 60, 30);
+    m_debits = place(new NumType(this), 75, 444, 160, 30);
+    m_debits->setObjectName(QStringLiteral("NumType3"));
+    place(fieldLabel("Label2", QStringLiteral("بستانکار"), this), 255, 444, 70, 30);
+    m_credits = place(new NumType(this), 330, 444, 160, 30);
+    m_credits->setObjectName(QStringLiteral("NumType2"));
+    place(fieldLabel("Label3", QStringLiteral(" :مانده "), this), 510, 444, 60, 30);
+    m_balance = place(new QLineEdit(this), 575, 444, 170, 30);
+    m_balance->setObjectName(QStringLiteral("Text1"));
+    // The balance is computed, never typed; it reads from left to right like any number.
+    m_balance->setReadOnly(true);
+    m_balance->setLayoutDirection(Qt::LeftToRight);
+    m_balance->setAlignment(Qt::AlignRight | Qt::AlignAbsolute | Qt::AlignVCenter);
+    for (NumType* total : {m_debits, m_credits})
+        total->setLocked(true);
+
+    auto* remove =
+        place(FormControls::button("AeroButton2", QStringLiteral("حذف سلول انتخابي"), this, QStyle::SP_TrashIcon), 10,
+              480, 170, 32);
+    auto* back = place(FormControls::button("AeroButton1", QStringLiteral("بازگشت"), this, QStyle::SP_ArrowBack), 190,
+                       480, 120, 32);
+    connect(remove, &QPushButton::clicked, this, &StatementWindow::deleteLine);
+    connect(back, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+void StatementWindow::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    m_grid->restoreWidths();
+    reload();
+}
+
+void StatementWindow::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Escape) {
+        accept();
+        return;
+    }
+    // Enter presses the focused button alone, never another button of the window.
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+void StatementWindow::reload()
+{
+    BankLedger::showLinesOf(*m_lines, m_bankId);
+    m_lines->refresh();
+    BankLedger::Totals totals;
+    // Unread totals leave the figures as they were, like the list they belong to.
+    if (!BankLedger::statementTotals(m_database, m_bankId, &totals))
+        return;
+    m_debits->setValue(totals.debit);
+    m_credits->setValue(totals.credit);
+    showBalance(totals.balance());
+}
+
+void StatementWindow::showBalance(double balance)
+{
+    m_balance->setText(GroupedNumber(balance));
+    m_balance->setCursorPosition(int(m_balance->text().size()));
+    // No words are given for a negative amount: the tool-tip is then empty.
+    m_balance->setToolTip(AmountToWords(balance));
+}
+
+void StatementWindow::deleteLine()
+{
+    if (!m_lines->hasCurrent())
+        return;
+    if (Messages::ask(this, DeleteQuestion, m_lines->value(QStringLiteral("shomreh")).toString()) &&
+        !m_lines->deleteCurrent())
+        Messages::show(this, NotDeleted + QLatin1Char('\n') + m_lines->lastError(), Messages::Icon::Critical);
+    reload();
+}
