@@ -1,6 +1,7 @@
 // The windows the main window opens from its buttons and menus.
 #include "cheques/main_window.h"
 
+#include "banks/banks_window.h"
 #include "cheques/archive_window.h"
 #include "cheques/export_command.h"
 #include "startup/about_window.h"
@@ -32,6 +33,10 @@ void MainWindow::openArchive()
     runModal(window);
 }
 
-void MainWindow::openBanks() {}
+void MainWindow::openBanks()
+{
+    BanksWindow window(m_database, this);
+    runModal(window);
+}
 
 void MainWindow::openPrintSettings(const QString&, QWidget&) {}
