@@ -60,6 +60,11 @@ bool Database::openConnection()
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connectionName);
     db.setDatabaseName(m_filePath);
     db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=3000"));
+    return startConnection(db);
+}
+
+bool Database::startConnection(QSqlDatabase& db)
+{
     if (!db.open()) {
         m_error = QStringLiteral("فایل بانک اطلاعاتی %1 باز نمی‌شود: %2")
                       .arg(QDir::toNativeSeparators(m_filePath), db.lastError().text());
@@ -70,6 +75,21 @@ bool Database::openConnection()
     QSqlQuery pragmas(db);
     pragmas.exec(QStringLiteral("PRAGMA cache_size = -16384"));
     return true;
+}
+
+bool Database::hasAllTables()
+{
+    QString error;
+    const QStringList missing = Schema::missingTables(connection(), &error);
+    if (missing.isEmpty())
+        return true;
+    m_error =
+        error.isEmpty()
+            ? QStringLiteral("فایل %1 بانک اطلاعاتی کاویرو نیست: جدول‌های %2 را "
+                             "ندارد.")
+                  .arg(QDir::toNativeSeparators(m_filePath), missing.join(QLatin1String(", ")))
+            : QStringLiteral("فایل %1 بانک اطلاعاتی کاویرو نیست: %2").arg(QDir::toNativeSeparators(m_filePath), error);
+    return false;
 }
 
 Database::OpenResult Database::open()
@@ -91,8 +111,8 @@ Database::OpenResult Database::open()
         close();
         return OpenResult::Failed;
     }
-    QString error;
     if (!existed) {
+        QString error;
         const bool created = [&] {
             QSqlDatabase db = connection();
             return Schema::create(db, &error);
@@ -107,15 +127,7 @@ Database::OpenResult Database::open()
         m_inode = inodeOf(m_filePath);
         return OpenResult::Created;
     }
-    const QStringList missing = Schema::missingTables(connection(), &error);
-    if (!missing.isEmpty()) {
-        m_error = error.isEmpty()
-                      ? QStringLiteral(
-                            "فایل %1 بانک اطلاعاتی کاویرو نیست: جدول‌های %2 را "
-                            "ندارد.")
-                            .arg(QDir::toNativeSeparators(m_filePath), missing.join(QLatin1String(", ")))
-                      : QStringLiteral("فایل %1 بانک اطلاعاتی کاویرو نیست: %2")
-                            .arg(QDir::toNativeSeparators(m_filePath), error);
+    if (!hasAllTables()) {
         close();
         return OpenResult::Failed;
     }
@@ -134,6 +146,36 @@ void Database::close()
     }
     m_inode = 0;
     m_searchIndex.reset();
+}
+
+void Database::suspend()
+{
+    m_searchIndex.reset();
+    if (QSqlDatabase::contains(m_connectionName)) {
+        QSqlDatabase db = connection();
+        db.close();
+    }
+    m_inode = 0;
+}
+
+bool Database::resume()
+{
+    if (!QSqlDatabase::contains(m_connectionName))
+        return open() != OpenResult::Failed;
+    m_error.clear();
+    // A snapshot read from the old file would pass for current: a fresh connection counts
+    // its changes from zero again.
+    m_searchIndex.reset();
+    QSqlDatabase db = connection();
+    db.close();
+    if (!startConnection(db))
+        return false;
+    if (!hasAllTables()) {
+        db.close();
+        return false;
+    }
+    m_inode = inodeOf(m_filePath);
+    return true;
 }
 
 bool Database::isOpen() const

@@ -38,6 +38,14 @@ public:
     void close();
     bool isOpen() const;
 
+    // A restore replaces the file under the program. suspend() closes the connection but keeps
+    // it registered, so that the data controls' models, which hold it, read the new file once
+    // resume() has opened it again; the search snapshot of the old file goes with it.
+    void suspend();
+    // Opens the suspended connection again on the file at its place and checks its tables.
+    // On failure the connection stays closed and errorText() names the cause.
+    bool resume();
+
     QSqlDatabase connection() const;
     QString filePath() const { return m_filePath; }
     QString dataDir() const { return m_dataDir; }
@@ -56,6 +64,8 @@ public:
 
 private:
     bool openConnection();
+    bool startConnection(QSqlDatabase& db);
+    bool hasAllTables();
 
     QString m_dataDir;
     QString m_filePath;

@@ -1,0 +1,308 @@
+#include "backup/backup_window.h"
+
+#include "backup/folder_browser.h"
+#include "backup/progress_pacer.h"
+#include "backup/window_parts.h"
+#include "calendar/jalali.h"
+#include "data/clock.h"
+#include "data/database_copy.h"
+#include "settings/settings_store.h"
+#include "ui/messages.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRegularExpressionValidator>
+#include <QTreeView>
+#include <QVBoxLayout>
+
+namespace {
+
+const QString Caption = QStringLiteral("ساخت نسخه پشتيبان بانک اطلاعات");
+const QString Extension = QStringLiteral(".bak");
+// Characters a backup's name may not carry, as the name box refuses them.
+const QString Forbidden = QStringLiteral("/:\\*|,?:");
+const QString PlaceKey = QStringLiteral("1");
+
+} // namespace
+
+BackupWindow::BackupWindow(Database& database, QWidget* parent)
+    : QDialog(parent), m_database(database), m_browser(new FolderBrowser(this))
+{
+    setObjectName(QStringLiteral("frmdbsave"));
+    setWindowTitle(Caption);
+    buildControls();
+    buildLayout();
+    m_pacer = new ProgressPacer(m_progress, this);
+    connectControls();
+
+    m_browser->setFolder(QDir::homePath());
+    m_name->setText(JalaliDateString(Clock::today()).remove(QLatin1Char('/')));
+    m_name->selectAll();
+}
+
+void BackupWindow::buildControls()
+{
+    using namespace WindowParts;
+    m_instruction = label(QStringLiteral("Label2"),
+                          QStringLiteral("لطفا مسير ذخيره نسخه پشتيبان بانک اطلاعاتي را انتخاب کنيد"), this);
+    m_nameLabel = label(QStringLiteral("Label3"), QStringLiteral("نام فايل نسخه پشتيبان"), this);
+    m_name = new QLineEdit(this);
+    m_name->setObjectName(QStringLiteral("Text2"));
+    // Typed characters are refused with a word in eventFilter(); pasted text is held to the same rule.
+    m_name->setValidator(new QRegularExpressionValidator(
+        QRegularExpression(QStringLiteral("[^") + QRegularExpression::escape(Forbidden) + QStringLiteral("]*")),
+        m_name));
+    m_pathLabel = label(QStringLiteral("Label1"), QStringLiteral("مسير کامل:"), this);
+    m_path = pathBox(QStringLiteral("Text1"), this);
+    m_showAll = tickBox(QStringLiteral("Chkall"), QStringLiteral("نمايش همه(*.*)"), this);
+    m_showHidden = tickBox(QStringLiteral("CHKhiden"), QStringLiteral("نمايش فايل هاي مخفي"), this);
+    m_saveButton = button(QStringLiteral("Command1"), QStringLiteral("ذخيره"), QStyle::SP_DialogSaveButton, this);
+    m_deleteButton = button(QStringLiteral("Command4"), QStringLiteral("حذف نسخه پشتيبان"), QStyle::SP_TrashIcon, this);
+    m_newFolderButton =
+        button(QStringLiteral("Command5"), QStringLiteral("ايجاد فولدر جديد"), QStyle::SP_FileDialogNewFolder, this);
+    m_exitButton =
+        button(QStringLiteral("Command2"), QStringLiteral("خروج از برنامه"), QStyle::SP_DialogCloseButton, this);
+    m_progress = new QProgressBar(this);
+    m_progress->setObjectName(QStringLiteral("ProgressBar1"));
+
+    auto* deleteAction = new QAction(QStringLiteral("حذف بانک اطلاعاتي"), m_browser->fileList());
+    deleteAction->setObjectName(QStringLiteral("DEL"));
+    m_browser->fileList()->addAction(deleteAction);
+    connect(deleteAction, &QAction::triggered, this, &BackupWindow::deleteBackup);
+    auto* folderAction = new QAction(QStringLiteral("ايجاد پوشه جديد"), m_browser->folderTree());
+    m_browser->folderTree()->addAction(folderAction);
+    connect(folderAction, &QAction::triggered, this, &BackupWindow::newFolder);
+}
+
+void BackupWindow::buildLayout()
+{
+    auto* ticks = new QHBoxLayout;
+    ticks->addWidget(m_showAll);
+    ticks->addWidget(m_showHidden);
+    ticks->addStretch();
+
+    auto* form = new QFormLayout;
+    form->addRow(m_nameLabel, m_name);
+    form->addRow(m_pathLabel, m_path);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(m_saveButton);
+    buttons->addWidget(m_deleteButton);
+    buttons->addWidget(m_newFolderButton);
+    buttons->addStretch();
+    buttons->addWidget(m_exitButton);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(m_instruction);
+    layout->addWidget(m_browser, 1);
+    layout->addLayout(ticks);
+    layout->addLayout(form);
+    layout->addWidget(m_progress);
+    layout->addLayout(buttons);
+    resize(680, 500);
+}
+
+void BackupWindow::connectControls()
+{
+    connect(m_browser, &FolderBrowser::folderChanged, this, &BackupWindow::folderChanged);
+    connect(m_browser, &FolderBrowser::fileChosen, this, &BackupWindow::fileChosen);
+    connect(m_name, &QLineEdit::textChanged, this, &BackupWindow::rebuildPath);
+    m_name->installEventFilter(this);
+    connect(m_showAll, &QCheckBox::toggled, this, &BackupWindow::listAgain);
+    connect(m_showHidden, &QCheckBox::toggled, this, &BackupWindow::listAgain);
+    connect(m_saveButton, &QPushButton::clicked, this, &BackupWindow::save);
+    connect(m_deleteButton, &QPushButton::clicked, this, &BackupWindow::deleteBackup);
+    connect(m_newFolderButton, &QPushButton::clicked, this, &BackupWindow::newFolder);
+    connect(m_exitButton, &QPushButton::clicked, this, &BackupWindow::endProgram);
+    connect(m_pacer, &ProgressPacer::finished, this, &BackupWindow::backupDone);
+}
+
+void BackupWindow::setPacingInterval(int milliseconds)
+{
+    m_pacer->setInterval(milliseconds);
+}
+
+QString BackupWindow::folder() const
+{
+    return m_browser->folder();
+}
+
+bool BackupWindow::setFolder(const QString& path)
+{
+    return m_browser->setFolder(path);
+}
+
+void BackupWindow::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    applySavedPlace();
+    m_name->selectAll();
+    m_name->setFocus();
+}
+
+void BackupWindow::reject()
+{
+    // The copy is done once the progress runs; its message and the end of the program follow.
+    if (!m_pacer->isRunning())
+        QDialog::reject();
+}
+
+void BackupWindow::applySavedPlace()
+{
+    // The place of the last backup; a drive or folder that is gone leaves the lists as they are.
+    m_browser->setDrive(SettingsStore::read(QStringLiteral("Chd"), PlaceKey));
+    m_browser->setFolder(SettingsStore::read(QStringLiteral("DIR"), PlaceKey));
+    m_browser->setFolder(SettingsStore::read(QStringLiteral("ChDir"), PlaceKey));
+}
+
+void BackupWindow::savePlace()
+{
+    SettingsStore::write(QStringLiteral("Chd"), PlaceKey, m_browser->drive());
+    SettingsStore::write(QStringLiteral("DIR"), PlaceKey, m_browser->folder());
+    SettingsStore::write(QStringLiteral("ChDir"), PlaceKey, m_browser->folder());
+}
+
+void BackupWindow::rebuildPath()
+{
+    const QString name = m_name->text();
+    const QString folder = m_browser->folder();
+    m_path->setText(name.isEmpty() ? folder : FolderBrowser::joinPath(folder, name + Extension));
+    m_path->setCursorPosition(m_path->text().size());
+}
+
+void BackupWindow::folderChanged()
+{
+    // The focus stays where the user is: moving it away from the folder list would end a walk
+    // through the folders with the arrow keys after one step.
+    rebuildPath();
+    m_deleteButton->setEnabled(!m_browser->files().isEmpty());
+}
+
+bool BackupWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_name && event->type() == QEvent::KeyPress) {
+        const QString typed = static_cast<QKeyEvent*>(event)->text();
+        if (typed.size() == 1 && Forbidden.contains(typed)) {
+            Messages::show(this,
+                           QStringLiteral("کارکتر ") + typed +
+                               QStringLiteral(" براي نامگذاري معتبر نمي باشد لطفا از کارکترهاي ديگر استفاده کنيد"),
+                           Messages::Icon::Information, windowTitle());
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void BackupWindow::fileChosen(const QString& name)
+{
+    const int dot = name.lastIndexOf(QLatin1Char('.'));
+    m_name->setText(dot >= 0 ? name.left(dot) : name);
+    m_name->selectAll();
+    m_name->setFocus();
+    m_deleteButton->setEnabled(true);
+}
+
+void BackupWindow::listAgain()
+{
+    m_browser->setPattern(m_showAll->isChecked() ? QStringLiteral("*") : QStringLiteral("*.bak"));
+    m_browser->setShowHidden(m_showHidden->isChecked());
+    m_browser->refreshFiles();
+    m_browser->selectFirstFile();
+}
+
+void BackupWindow::save()
+{
+    const QString name = m_name->text();
+    if (name.isEmpty()) {
+        Messages::show(this, QStringLiteral("نام فايل نسخه پشتيبان را وارد کنيد"), Messages::Icon::Information,
+                       QStringLiteral("اخطار"));
+        m_name->setFocus();
+        return;
+    }
+    const QString target = m_path->text();
+    if (QFileInfo::exists(target) &&
+        !Messages::ask(this,
+                       QStringLiteral("فايلي با نام ") + name +
+                           QStringLiteral(" وجود دارد آيا مايل به جايگزيني اين فايل هستيد؟ "),
+                       windowTitle())) {
+        m_name->selectAll();
+        m_name->setFocus();
+        return;
+    }
+    // The old backup is not deleted first: the new copy takes its name only once it is
+    // complete, so a copy that fails leaves the old one as it was.
+    setCursor(Qt::WaitCursor);
+    QString error;
+    const bool copied = DatabaseCopy::backup(m_database, target, &error);
+    unsetCursor();
+    if (!copied) {
+        Messages::show(this, QStringLiteral("نسخه پشتیبان ساخته نشد.\n") + error, Messages::Icon::Critical,
+                       windowTitle());
+        return;
+    }
+    setBusy(true);
+    m_pacer->start();
+    savePlace();
+}
+
+void BackupWindow::backupDone()
+{
+    m_browser->refreshFiles();
+    Messages::show(this, QStringLiteral("ايجاد نسخه پشتيبان با موفقيت به پايان رسيد"), Messages::Icon::Information,
+                   windowTitle());
+    endProgram();
+}
+
+void BackupWindow::deleteBackup()
+{
+    if (m_browser->files().isEmpty()) {
+        Messages::show(this, QStringLiteral("فايلي براي حذف اطلاعات وجود ندارد"));
+        return;
+    }
+    if (!Messages::ask(this, QStringLiteral("آيا مايل به حذف اين فايل ") + m_name->text() + QStringLiteral(" هستيد؟ ")))
+        return;
+    const QString path = m_path->text();
+    if (!QFileInfo(path).isFile() || !QFile::remove(path))
+        Messages::show(this, QStringLiteral("فایل %1 حذف نشد.").arg(QDir::toNativeSeparators(path)),
+                       Messages::Icon::Critical);
+    m_browser->refreshFiles();
+    m_deleteButton->setEnabled(!m_browser->files().isEmpty());
+}
+
+void BackupWindow::newFolder()
+{
+    const QString answer = Messages::input(this, QStringLiteral("لطفا نام فولدر جديد را بنويسيد"),
+                                           QStringLiteral("نام فولدر جديد"), QStringLiteral("نسخه پشتيبان"));
+    const QString folder = m_browser->folder();
+    if (answer.isEmpty() || QFileInfo::exists(FolderBrowser::joinPath(folder, answer)))
+        return;
+    if (!QDir(folder).mkdir(answer))
+        Messages::show(
+            this,
+            QStringLiteral("پوشه %1 ساخته نشد.").arg(QDir::toNativeSeparators(FolderBrowser::joinPath(folder, answer))),
+            Messages::Icon::Critical);
+}
+
+void BackupWindow::endProgram()
+{
+    emit quitRequested();
+    done(QDialog::Accepted);
+}
+
+void BackupWindow::setBusy(bool busy)
+{
+    for (QWidget* widget : {static_cast<QWidget*>(m_saveButton), static_cast<QWidget*>(m_deleteButton),
+                            static_cast<QWidget*>(m_newFolderButton), static_cast<QWidget*>(m_exitButton)})
+        widget->setEnabled(!busy);
+}
