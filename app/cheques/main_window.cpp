@@ -154,9 +154,3 @@ void MainWindow::printList()
     }
     openPrintSettings(QStringLiteral("1"), *this);
 }
-
-void MainWindow::closeEvent(QCloseEvent* event)
-{
-    // The backup window stands between this close box and the end of the program once it exists.
-    event->accept();
-}

@@ -60,6 +60,9 @@ public:
     void openExpenses();
     void openAbout();
 
+    // The orderly end of the program: the tray icon goes and the event loop ends.
+    void quitProgram();
+
     // Shows a window of the program modally and activates the main window again after it.
     int runModal(QDialog& dialog);
 
@@ -117,4 +120,5 @@ private:
 
     QMenu* m_listMenu = nullptr;
     QSystemTrayIcon* m_tray = nullptr;
+    bool m_quitting = false;
 };

@@ -1,18 +1,23 @@
 // The windows the main window opens from its buttons and menus.
 #include "cheques/main_window.h"
 
+#include "backup/backup_window.h"
+#include "backup/restore_window.h"
 #include "banks/banks_window.h"
 #include "cheques/archive_window.h"
 #include "cheques/export_command.h"
+#include "data/data_control.h"
+#include "expenses/expense_register.h"
 #include "startup/about_window.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QSystemTrayIcon>
 
 void MainWindow::openOwnerName() {}
 void MainWindow::openListFont() {}
 void MainWindow::openPreferences() {}
-void MainWindow::openBackup() {}
-void MainWindow::openRestore() {}
 void MainWindow::openReminder() {}
-void MainWindow::openExpenses() {}
 
 void MainWindow::exportList()
 {
@@ -40,3 +45,46 @@ void MainWindow::openBanks()
 }
 
 void MainWindow::openPrintSettings(const QString&, QWidget&) {}
+
+void MainWindow::openExpenses()
+{
+    ExpenseRegister window(m_database, this);
+    runModal(window);
+}
+
+void MainWindow::openBackup()
+{
+    BackupWindow window(m_database, this);
+    connect(&window, &BackupWindow::quitRequested, this, &MainWindow::quitProgram);
+    runModal(window);
+}
+
+void MainWindow::openRestore()
+{
+    RestoreWindow window(m_database, this);
+    connect(&window, &RestoreWindow::restored, m_cheques, &DataControl::refresh);
+    runModal(window);
+}
+
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    if (m_quitting) {
+        event->accept();
+        return;
+    }
+    // The close box leads through the backup window, and the program ends when it closes.
+    event->ignore();
+    openBackup();
+    quitProgram();
+}
+
+void MainWindow::quitProgram()
+{
+    if (m_quitting)
+        return;
+    m_quitting = true;
+    if (m_tray)
+        m_tray->hide();
+    // The database closes when the program's scope ends, after the last window is gone.
+    QCoreApplication::quit();
+}
