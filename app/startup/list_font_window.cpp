@@ -1,0 +1,131 @@
+#include "startup/list_font_window.h"
+
+#include "settings/settings_store.h"
+#include "ui/messages.h"
+
+#include <QComboBox>
+#include <QFontDatabase>
+#include <QFontMetrics>
+#include <QFormLayout>
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QStyle>
+#include <QVBoxLayout>
+
+namespace {
+
+const QString Section = QStringLiteral("CD");
+constexpr int LargestSize = 40;
+constexpr int SampleWidth = 380;
+
+} // namespace
+
+ListFontWindow::ListFontWindow(const QFont& listFont, QWidget* parent) : QDialog(parent), m_listFont(listFont)
+{
+    setObjectName(QStringLiteral("Form14"));
+    setWindowTitle(QStringLiteral("انتخاب قلم "));
+    setLayoutDirection(Qt::RightToLeft);
+    buildControls();
+
+    m_family->setCurrentText(SettingsStore::read(Section, QStringLiteral("Font")));
+    m_size->setCurrentText(SettingsStore::read(Section, QStringLiteral("FontSize")));
+    showSample();
+    connect(m_family, &QComboBox::currentTextChanged, this, &ListFontWindow::showSample);
+    connect(m_size, &QComboBox::currentTextChanged, this, &ListFontWindow::showSample);
+}
+
+QStringList ListFontWindow::sizes()
+{
+    return {QStringLiteral("8"),  QStringLiteral("10"), QStringLiteral("12"), QStringLiteral("14"),
+            QStringLiteral("16"), QStringLiteral("18"), QStringLiteral("20"), QStringLiteral("22"),
+            QStringLiteral("24"), QStringLiteral("26"), QStringLiteral("30"), QStringLiteral("32"),
+            QStringLiteral("34"), QStringLiteral("36"), QStringLiteral("38"), QStringLiteral("40")};
+}
+
+void ListFontWindow::buildControls()
+{
+    m_family = new QComboBox(this);
+    m_family->setObjectName(QStringLiteral("Combo1"));
+    m_family->setEditable(true);
+    m_family->setInsertPolicy(QComboBox::NoInsert);
+    m_family->addItems(QFontDatabase::families());
+    m_family->setCurrentIndex(-1);
+    m_family->setMinimumContentsLength(22);
+    m_family->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+
+    m_size = new QComboBox(this);
+    m_size->setObjectName(QStringLiteral("Combo2"));
+    m_size->setEditable(true);
+    m_size->setInsertPolicy(QComboBox::NoInsert);
+    m_size->addItems(sizes());
+    m_size->setCurrentIndex(-1);
+    m_size->setMinimumContentsLength(4);
+    m_size->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+
+    // The program's name, in a frame tall enough for the largest size, so that the window
+    // does not jump while sizes are tried.
+    m_sample = new QLabel(QStringLiteral("کاويرو"), this);
+    m_sample->setObjectName(QStringLiteral("Label1"));
+    m_sample->setAlignment(Qt::AlignCenter);
+    m_sample->setFrameShape(QFrame::StyledPanel);
+    m_sample->setBackgroundRole(QPalette::Base);
+    m_sample->setAutoFillBackground(true);
+    QFont largest = m_listFont;
+    largest.setPointSize(LargestSize);
+    m_sample->setFixedSize(SampleWidth, QFontMetrics(largest).height() + 16);
+
+    auto* save = new QPushButton(QStringLiteral("ثبت قلم"), this);
+    save->setObjectName(QStringLiteral("AeroButton2"));
+    save->setIcon(style()->standardIcon(QStyle::SP_DialogSaveButton));
+    auto* back = new QPushButton(QStringLiteral("بازگشت"), this);
+    back->setObjectName(QStringLiteral("AeroButton1"));
+    back->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
+    connect(save, &QPushButton::clicked, this, &ListFontWindow::save);
+    connect(back, &QPushButton::clicked, this, &ListFontWindow::reject);
+
+    auto* choices = new QHBoxLayout;
+    choices->addWidget(m_family, 1);
+    choices->addWidget(m_size);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(save);
+    buttons->addWidget(back);
+    auto* layout = new QVBoxLayout(this);
+    layout->setSpacing(10);
+    layout->addLayout(choices);
+    layout->addWidget(m_sample);
+    layout->addLayout(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+QFont ListFontWindow::chosenFont() const
+{
+    QFont font = m_listFont;
+    const int position = m_family->findText(m_family->currentText(), Qt::MatchFixedString);
+    if (position >= 0)
+        font.setFamily(m_family->itemText(position));
+    bool isNumber = false;
+    const double size = m_size->currentText().trimmed().toDouble(&isNumber);
+    if (isNumber && size > 0)
+        font.setPointSizeF(size);
+    return font;
+}
+
+void ListFontWindow::showSample()
+{
+    m_sample->setFont(chosenFont());
+}
+
+void ListFontWindow::save()
+{
+    const bool saved = SettingsStore::write(Section, QStringLiteral("Font"), m_family->currentText()) &&
+                       SettingsStore::write(Section, QStringLiteral("FontSize"), m_size->currentText());
+    if (!saved)
+        Messages::show(this, QStringLiteral("قلم ثبت نشد: فايل تنظيمات برنامه قابل نوشتن نيست."),
+                       Messages::Icon::Critical);
+    // The list takes the font for this session even when it could not be kept for the next.
+    m_listFont = chosenFont();
+    emit fontChanged(m_listFont);
+}

@@ -1,0 +1,76 @@
+#include "startup/owner_name_window.h"
+
+#include "calendar/jalali.h"
+#include "data/clock.h"
+#include "settings/settings_store.h"
+#include "ui/messages.h"
+
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStyle>
+#include <QVBoxLayout>
+
+namespace {
+// Room for a shop's full name without scrolling.
+constexpr int NameBoxMinimumWidth = 300;
+// The caption (the login window's) starts with its colon, written for a label read left to
+// right; the mark keeps the colon at the end of the right-to-left words.
+constexpr char16_t LeftToRightMark = u'\u200E';
+} // namespace
+
+OwnerNameWindow::OwnerNameWindow(QWidget* parent) : QDialog(parent)
+{
+    setObjectName(QStringLiteral("Form4"));
+    setWindowTitle(QStringLiteral("مشخصات برنامه ..."));
+    setLayoutDirection(Qt::RightToLeft);
+
+    m_nameBox = new QLineEdit(SettingsStore::read(QStringLiteral("1"), QStringLiteral("2")), this);
+    m_nameBox->setObjectName(QStringLiteral("Text1"));
+    m_nameBox->setMinimumWidth(NameBoxMinimumWidth);
+    auto* label = new QLabel(QChar(LeftToRightMark) + QStringLiteral(" :اين نرم افزار متعلق به "), this);
+    label->setObjectName(QStringLiteral("ownerLabel"));
+    label->setBuddy(m_nameBox);
+
+    auto* save = new QPushButton(QStringLiteral("ثبت"), this);
+    save->setObjectName(QStringLiteral("Command1"));
+    save->setToolTip(QStringLiteral("ثبت اطلاعات"));
+    save->setIcon(style()->standardIcon(QStyle::SP_DialogSaveButton));
+    auto* back = new QPushButton(QStringLiteral("بازگشت"), this);
+    back->setObjectName(QStringLiteral("F"));
+    back->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
+    connect(save, &QPushButton::clicked, this, &OwnerNameWindow::save);
+    connect(back, &QPushButton::clicked, this, &OwnerNameWindow::reject);
+
+    auto* form = new QFormLayout;
+    form->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
+    form->addRow(label, m_nameBox);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(save);
+    buttons->addWidget(back);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(form);
+    layout->addSpacing(6);
+    layout->addLayout(buttons);
+    layout->setSizeConstraint(QLayout::SetMinimumSize);
+}
+
+QString OwnerNameWindow::mainWindowTitle(const QString& ownerName)
+{
+    return ownerName + QStringLiteral("     ") + JalaliDateString(Clock::today(), 3);
+}
+
+void OwnerNameWindow::save()
+{
+    const QString name = m_nameBox->text();
+    if (!SettingsStore::write(QStringLiteral("1"), QStringLiteral("2"), name)) {
+        Messages::show(this, QStringLiteral("نام ثبت نشد: فايل تنظيمات برنامه قابل نوشتن نيست."),
+                       Messages::Icon::Critical);
+        return;
+    }
+    emit ownerNameChanged(name);
+    Messages::show(this, QStringLiteral("ثبت شد"), Messages::Icon::None);
+}

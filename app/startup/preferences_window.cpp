@@ -1,0 +1,146 @@
+#include "startup/preferences_window.h"
+
+#include "settings/autostart.h"
+#include "settings/settings_store.h"
+#include "ui/messages.h"
+#include "ui/persian_keyboard.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QStyle>
+#include <QVBoxLayout>
+
+namespace {
+
+const QString Section = QStringLiteral("Set");
+
+QCheckBox* checkBox(QWidget* parent, const char* name, const QString& caption)
+{
+    auto* box = new QCheckBox(caption, parent);
+    box->setObjectName(QLatin1String(name));
+    return box;
+}
+
+QString checkState(const QCheckBox* box)
+{
+    return box->isChecked() ? QStringLiteral("1") : QStringLiteral("0");
+}
+
+} // namespace
+
+PreferencesWindow::PreferencesWindow(QWidget* parent) : QDialog(parent)
+{
+    setObjectName(QStringLiteral("Form13"));
+    setWindowTitle(QStringLiteral("تنظيمات پيشرفته"));
+    setLayoutDirection(Qt::RightToLeft);
+    buildControls();
+    load();
+}
+
+void PreferencesWindow::buildControls()
+{
+    m_keyboardAtStart =
+        checkBox(this, "Check1", QStringLiteral("تغيير زبان صفحه کليد از انگليسي به فارسي در هنگام اجراي برنامه"));
+    m_keyboardAtStart->setToolTip(PersianKeyboard::switchHint());
+    m_startAtLogon = checkBox(this, "Check2", QStringLiteral("فعال کردن اجراي اتوماتيک برنامه در هنگام شروع ويندوز"));
+    m_reminderAtStart =
+        checkBox(this, "Check3", QStringLiteral("نمايش - چک  کردن اطلاعات امروز - در هنگام اجراي برنامه"));
+
+    m_dayGroup = new QGroupBox(this);
+    m_dayGroup->setObjectName(QStringLiteral("AeroGroupBox1"));
+    // The window keeps its size while the group comes and goes with its box.
+    QSizePolicy keepSpace = m_dayGroup->sizePolicy();
+    keepSpace.setRetainSizeWhenHidden(true);
+    m_dayGroup->setSizePolicy(keepSpace);
+    m_dayCount = new QComboBox(m_dayGroup);
+    m_dayCount->setObjectName(QStringLiteral("Combo1"));
+    m_dayCount->addItems(
+        {QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"), QStringLiteral("4"), QStringLiteral("5")});
+    m_dayCount->setCurrentIndex(-1);
+    m_dayCount->setMinimumContentsLength(3);
+    auto* before = new QLabel(QStringLiteral("نمايش اطلاعات چك قبل از "), m_dayGroup);
+    before->setObjectName(QStringLiteral("Label1"));
+    before->setBuddy(m_dayCount);
+    auto* days = new QLabel(QStringLiteral("روز"), m_dayGroup);
+    days->setObjectName(QStringLiteral("Label2"));
+    auto* dayRow = new QHBoxLayout(m_dayGroup);
+    dayRow->addWidget(before);
+    dayRow->addWidget(m_dayCount);
+    dayRow->addWidget(days);
+    dayRow->addStretch();
+
+    auto* save = new QPushButton(QStringLiteral("ثبت"), this);
+    save->setObjectName(QStringLiteral("AeroButton1"));
+    save->setIcon(style()->standardIcon(QStyle::SP_DialogSaveButton));
+    auto* back = new QPushButton(QStringLiteral("بازگشت"), this);
+    back->setObjectName(QStringLiteral("AeroButton2"));
+    back->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
+    connect(save, &QPushButton::clicked, this, &PreferencesWindow::save);
+    connect(back, &QPushButton::clicked, this, &PreferencesWindow::reject);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(save);
+    buttons->addWidget(back);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setSpacing(10);
+    layout->addWidget(m_keyboardAtStart);
+    layout->addWidget(m_startAtLogon);
+    layout->addWidget(m_reminderAtStart);
+    layout->addWidget(m_dayGroup);
+    layout->addSpacing(4);
+    layout->addLayout(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    m_dayGroup->setVisible(m_reminderAtStart->isChecked());
+    connect(m_reminderAtStart, &QCheckBox::toggled, m_dayGroup, &QWidget::setVisible);
+    connect(m_startAtLogon, &QCheckBox::toggled, this, &PreferencesWindow::startAtLogonToggled);
+}
+
+void PreferencesWindow::load()
+{
+    // A stored "1" or "0" sets its box, and a box that changes runs its action, so a stored
+    // start at logon rewrites the entry with the program as it runs now. Anything else leaves
+    // the box as it is.
+    const QList<QPair<QCheckBox*, QString>> boxes = {{m_keyboardAtStart, QStringLiteral("1")},
+                                                     {m_startAtLogon, QStringLiteral("2")},
+                                                     {m_reminderAtStart, QStringLiteral("3")}};
+    for (const auto& [box, key] : boxes) {
+        const QString stored = SettingsStore::read(Section, key);
+        if (stored == QLatin1String("1") || stored == QLatin1String("0"))
+            box->setChecked(stored == QLatin1String("1"));
+    }
+    // The stored day count is shown, so that saving the other options does not wipe it.
+    m_dayCount->setCurrentIndex(m_dayCount->findText(SettingsStore::read(Section, QStringLiteral("4")).trimmed()));
+}
+
+void PreferencesWindow::startAtLogonToggled(bool on)
+{
+    if (!Autostart::setStartAtLogon(on, QCoreApplication::applicationFilePath()))
+        Messages::show(this,
+                       QStringLiteral("اجراي خودکار برنامه تنظيم نشد: ") + Autostart::entryPath() +
+                           QStringLiteral(" قابل نوشتن نيست."),
+                       Messages::Icon::Critical);
+}
+
+void PreferencesWindow::save()
+{
+    const QList<QPair<QString, QString>> values = {{QStringLiteral("1"), checkState(m_keyboardAtStart)},
+                                                   {QStringLiteral("2"), checkState(m_startAtLogon)},
+                                                   {QStringLiteral("3"), checkState(m_reminderAtStart)},
+                                                   {QStringLiteral("4"), m_dayCount->currentText()}};
+    bool saved = true;
+    for (const auto& [key, value] : values)
+        saved = SettingsStore::write(Section, key, value) && saved;
+    if (!saved) {
+        Messages::show(this, QStringLiteral("تنظيمات ثبت نشد: فايل تنظيمات برنامه قابل نوشتن نيست."),
+                       Messages::Icon::Critical);
+        return;
+    }
+    Messages::show(this, QStringLiteral("اطاعلات درخواستي ثبت شد"), Messages::Icon::Information);
+}
