@@ -4,9 +4,11 @@
 #include "cheques/main_window.h"
 #include "data/database.h"
 #include "startup/login_window.h"
+#include "startup/reminder_window.h"
 #include "startup/single_instance.h"
 #include "ui/fonts.h"
 #include "ui/messages.h"
+#include "ui/persian_keyboard.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -37,7 +39,11 @@ int runKaviro(QApplication& app)
         return 1;
     }
 
+    PersianKeyboard::instance().install(app);
     MainWindow window(database);
+    PersianKeyboard::applyStartPreference();
+    // The reminder comes before the main window, when the preferences ask for it at start.
+    ReminderWindow::showAtStartIfWanted(database, &window);
     window.show();
     window.activate();
     return app.exec();

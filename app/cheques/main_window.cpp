@@ -1,13 +1,12 @@
 #include "cheques/main_window.h"
 
-#include "calendar/jalali.h"
 #include "cheques/cheque_entry_dialog.h"
 #include "data/cheque_queries.h"
-#include "data/clock.h"
 #include "data/data_control.h"
 #include "data/database.h"
 #include "numtype.h"
 #include "settings/settings_store.h"
+#include "startup/owner_name_window.h"
 #include "tolvan_resizer.h"
 #include "ui/data_grid.h"
 #include "ui/date_box.h"
@@ -53,8 +52,7 @@ void MainWindow::load()
         Messages::show(this, QStringLiteral("فهرست چک‌ها خوانده نشد: ") + m_cheques->lastError(),
                        Messages::Icon::Critical);
     m_grid->restoreRowHeight();
-    setWindowTitle(SettingsStore::read(QStringLiteral("1"), QStringLiteral("2")) + QStringLiteral("     ") +
-                   JalaliDateString(Clock::today(), 3));
+    setWindowTitle(OwnerNameWindow::mainWindowTitle(SettingsStore::read(QStringLiteral("1"), QStringLiteral("2"))));
     applyAppearance();
     m_grid->restoreRowHeight();
 }

@@ -5,6 +5,7 @@
 #include "startup/password_window.h"
 #include "ui/data_grid.h"
 #include "ui/messages.h"
+#include "ui/persian_keyboard.h"
 #include "ui/stored_color.h"
 
 #include <QAction>
@@ -13,6 +14,7 @@
 #include <QMenuBar>
 #include <QStyle>
 #include <QSystemTrayIcon>
+#include <QToolButton>
 
 namespace {
 
@@ -72,6 +74,21 @@ void MainWindow::buildMenuBar()
     QAction* about = bar->addAction(QStringLiteral("درباره ..."));
     about->setObjectName(QStringLiteral("abiout"));
     connect(about, &QAction::triggered, this, &MainWindow::openAbout);
+
+    // Which letters the text boxes type, in the corner of the bar; a click switches, as the shortcut does.
+    auto* keyboard = new QToolButton(bar);
+    keyboard->setObjectName(QStringLiteral("KeyboardState"));
+    keyboard->setAutoRaise(true);
+    keyboard->setFocusPolicy(Qt::NoFocus);
+    PersianKeyboard& layout = PersianKeyboard::instance();
+    auto show = [keyboard, &layout] {
+        keyboard->setText(layout.stateText());
+        keyboard->setToolTip(layout.toolTipText());
+    };
+    show();
+    connect(&layout, &PersianKeyboard::enabledChanged, keyboard, show);
+    connect(keyboard, &QToolButton::clicked, &layout, &PersianKeyboard::toggle);
+    bar->setCornerWidget(keyboard, Qt::TopRightCorner);
 }
 
 void MainWindow::addTrayIcon()

@@ -9,15 +9,15 @@
 #include "data/data_control.h"
 #include "expenses/expense_register.h"
 #include "startup/about_window.h"
+#include "startup/list_font_window.h"
+#include "startup/owner_name_window.h"
+#include "startup/preferences_window.h"
+#include "startup/reminder_window.h"
+#include "ui/data_grid.h"
 
 #include <QApplication>
 #include <QCloseEvent>
 #include <QSystemTrayIcon>
-
-void MainWindow::openOwnerName() {}
-void MainWindow::openListFont() {}
-void MainWindow::openPreferences() {}
-void MainWindow::openReminder() {}
 
 void MainWindow::exportList()
 {
@@ -87,4 +87,31 @@ void MainWindow::quitProgram()
         m_tray->hide();
     // The database closes when the program's scope ends, after the last window is gone.
     QCoreApplication::quit();
+}
+
+void MainWindow::openOwnerName()
+{
+    OwnerNameWindow window(this);
+    connect(&window, &OwnerNameWindow::ownerNameChanged, this,
+            [this](const QString& owner) { setWindowTitle(OwnerNameWindow::mainWindowTitle(owner)); });
+    runModal(window);
+}
+
+void MainWindow::openListFont()
+{
+    ListFontWindow window(m_grid->font(), this);
+    connect(&window, &ListFontWindow::fontChanged, m_grid, &QWidget::setFont);
+    runModal(window);
+}
+
+void MainWindow::openPreferences()
+{
+    PreferencesWindow window(this);
+    runModal(window);
+}
+
+void MainWindow::openReminder()
+{
+    ReminderWindow window(m_database, this);
+    runModal(window);
 }
