@@ -75,14 +75,16 @@ inline QVariant scalar(Database& database, const QString& sql)
     return query.exec(sql) && query.next() ? query.value(0) : QVariant();
 }
 
-// Runs action on the next modal window as soon as it is open. For code paths that go
-// through a real exec(): the action must close the window.
-inline void whenModal(std::function<void(QWidget*)> action)
+// Runs action on the next modal window (the next one of that objectName, when a name is
+// given) as soon as it is open. For code paths that go through a real exec(): the action
+// must close the window.
+inline void whenModal(std::function<void(QWidget*)> action, const QString& name = QString())
 {
     auto* timer = new QTimer;
     timer->setInterval(10);
-    QObject::connect(timer, &QTimer::timeout, [timer, action] {
-        if (QWidget* modal = QApplication::activeModalWidget()) {
+    QObject::connect(timer, &QTimer::timeout, [timer, action, name] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (modal && (name.isEmpty() || modal->objectName() == name)) {
             timer->stop();
             timer->deleteLater();
             action(modal);
