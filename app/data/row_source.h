@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QString>
+#include <QVariant>
+#include <QVariantList>
+
+// Rows read one after another from the first, as a printed report needs them: it walks them
+// once to lay out its pages and once more to paint them, and never holds more than one row.
+class RowSource
+{
+public:
+    virtual ~RowSource() = default;
+
+    // Goes back to before the first row; false when the rows cannot be read.
+    virtual bool rewind() = 0;
+    // Moves to the next row; false after the last.
+    virtual bool next() = 0;
+    // Position of a column, its name matched without regard to case; -1 when there is none.
+    virtual int columnIndex(const QString& name) const = 0;
+    virtual QVariant value(int column) const = 0;
+    virtual QString errorText() const { return QString(); }
+};
+
+// The rows of one query with bound values, read forward only so that SQLite hands them over
+// as it finds them.
+class QueryRowSource : public RowSource
+{
+public:
+    QueryRowSource(const QSqlDatabase& db, const QString& sql, const QVariantList& binds = {});
+
+    bool rewind() override;
+    bool next() override;
+    int columnIndex(const QString& name) const override;
+    QVariant value(int column) const override;
+    QString errorText() const override { return m_error; }
+
+private:
+    QSqlDatabase m_db;
+    QString m_sql;
+    QVariantList m_binds;
+    QSqlQuery m_query;
+    QString m_error;
+};
