@@ -8,6 +8,7 @@
 #include "cheques/export_command.h"
 #include "data/data_control.h"
 #include "expenses/expense_register.h"
+#include "reports/print_settings_dialog.h"
 #include "startup/about_window.h"
 #include "startup/list_font_window.h"
 #include "startup/owner_name_window.h"
@@ -44,7 +45,15 @@ void MainWindow::openBanks()
     runModal(window);
 }
 
-void MainWindow::openPrintSettings(const QString&, QWidget&) {}
+void MainWindow::openPrintSettings(const QString& mode, QWidget& parent)
+{
+    PrintSettingsDialog dialog(m_database, &parent);
+    dialog.setMode(mode);
+    if (&parent == this)
+        runModal(dialog);
+    else
+        dialog.exec();
+}
 
 void MainWindow::openExpenses()
 {

@@ -4,6 +4,8 @@
 #include "testing.h"
 #include "ui/messages.h"
 
+#include <QAbstractButton>
+#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QTableView>
@@ -58,6 +60,66 @@ private slots:
         QCOMPARE(control<QAction>(m_window.get(), "Fac")->text(), QStringLiteral(" \"انتخاب قلم \" چاپ فاکتور "));
         QCOMPARE(names(control<QMenu>(m_window.get(), "t")->actions()),
                  QStringList({"E", "v", "h", "aaa", "Bay", "bbbb", "Sort"}));
+    }
+
+    void everyCommandOpensItsWindow_data()
+    {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<QString>("window");
+        const char* pairs[][2] = {{"R", "Form5"},           {"M", "Form4"},           {"Font", "Form14"},
+                                  {"Fac", "Form14"},        {"Set", "Form13"},        {"Sa", "frmdbsave"},
+                                  {"Re", "frmrecovery"},    {"Chek", "Form6"},        {"asasas", "Form111"},
+                                  {"abiout", "frmAbout"},   {"AeroButton4", "Form8"}, {"AeroButton6", "Form9"},
+                                  {"AeroButton5", "Form12"}};
+        for (const auto& pair : pairs)
+            QTest::newRow(pair[0]) << QString::fromLatin1(pair[0]) << QString::fromLatin1(pair[1]);
+    }
+    void everyCommandOpensItsWindow()
+    {
+        QFETCH(QString, command);
+        QFETCH(QString, window);
+        m_data->addCheque({{QStringLiteral("TCH"), QStringLiteral("1405/01/01")}, {QStringLiteral("Mab"), 10}});
+        m_window->cheques().refresh();
+        QString opened;
+        whenModal([&](QWidget* modal) {
+            opened = modal->objectName();
+            modal->close();
+        });
+        if (auto* action = m_window->findChild<QAction*>(command))
+            action->trigger();
+        else
+            control<QAbstractButton>(m_window.get(), qPrintable(command))->click();
+        QCOMPARE(opened, window);
+    }
+
+    void archivePrintsThroughTheArchiveMode()
+    {
+        QString mode;
+        whenModal(
+            [&](QWidget* archive) {
+                whenModal(
+                    [&](QWidget* settings) {
+                        mode = control<QLabel>(settings, "Label8")->text();
+                        settings->close();
+                    },
+                    QStringLiteral("Form12"));
+                control<QAbstractButton>(archive, "AeroButton4")->click();
+                archive->close();
+            },
+            QStringLiteral("Form8"));
+        control<QAbstractButton>(m_window.get(), "AeroButton4")->click();
+        QCOMPARE(mode, QStringLiteral("2"));
+    }
+
+    void closingPassesThroughTheBackupWindow()
+    {
+        QString opened;
+        whenModal([&](QWidget* modal) {
+            opened = modal->objectName();
+            modal->close();
+        });
+        QVERIFY(!m_window->close());
+        QCOMPARE(opened, QStringLiteral("frmdbsave"));
     }
 
     void colourCommandsStoreTheChosenColour()
