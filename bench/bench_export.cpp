@@ -4,6 +4,7 @@
 #include "data/cheque_export.h"
 #include "data/database.h"
 #include "generator.h"
+#include "timing.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -28,13 +29,6 @@ double cpuMs()
     timespec now{};
     clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
     return double(now.tv_sec) * 1e3 + double(now.tv_nsec) / 1e6;
-}
-
-double peakMemoryMb()
-{
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    return double(usage.ru_maxrss) / 1024.0;
 }
 
 } // namespace
@@ -84,6 +78,6 @@ int main(int argc, char* argv[])
             << " ms), file " << QString::number(double(QFileInfo(path).size()) / (1024.0 * 1024.0), 'f', 1) << " MB"
             << Qt::endl;
     }
-    out << "peak memory: " << QString::number(peakMemoryMb(), 'f', 0) << " MB" << Qt::endl;
+    out << "peak memory: " << QString::number(Timing::peakMemoryMb(), 'f', 0) << " MB" << Qt::endl;
     return 0;
 }

@@ -10,6 +10,8 @@
 #include "reports/report_engine.h"
 #include "reports/report_output.h"
 
+#include "timing.h"
+
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
@@ -24,19 +26,6 @@
 #include <ctime>
 
 namespace {
-
-// The most memory the process has held so far (the kernel's high-water mark).
-double peakMemoryMb()
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return 0;
-    for (const QByteArray& line : status.readAll().split('\n')) {
-        if (line.startsWith("VmHWM:"))
-            return line.mid(6).trimmed().split(' ').first().toDouble() / 1024.0;
-    }
-    return 0;
-}
 
 // Wall-clock time, and the processor time of this process over the same span: on a machine
 // shared with other work the second says what the report itself costs.
@@ -147,6 +136,6 @@ int main(int argc, char* argv[])
         toPdf(db, out);
     if (what.isEmpty() || what == QLatin1String("preview"))
         preview(db, out);
-    out << "peak memory: " << peakMemoryMb() << " MB" << Qt::endl;
+    out << "peak memory: " << Timing::peakMemoryMb() << " MB" << Qt::endl;
     return 0;
 }

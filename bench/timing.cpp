@@ -20,18 +20,6 @@ namespace Timing {
 
 namespace {
 
-double peakMemoryMb()
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return 0;
-    for (const QByteArray& line : status.readAll().split('\n')) {
-        if (line.startsWith("VmHWM:"))
-            return line.mid(6).trimmed().split(' ').first().toDouble() / 1024.0;
-    }
-    return 0;
-}
-
 double elapsedMs(const QElapsedTimer& timer)
 {
     return double(timer.nsecsElapsed()) / 1e6;
@@ -75,6 +63,18 @@ Figures typeInto(MainWindow& window, Database& db, int column, const QString& te
 }
 
 } // namespace
+
+double peakMemoryMb()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return 0;
+    for (const QByteArray& line : status.readAll().split('\n')) {
+        if (line.startsWith("VmHWM:"))
+            return line.mid(6).trimmed().split(' ').first().toDouble() / 1024.0;
+    }
+    return 0;
+}
 
 int listBenchmark(const QString& dir, QTextStream& out)
 {

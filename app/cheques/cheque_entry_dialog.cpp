@@ -8,6 +8,7 @@
 #include "ui/date_box.h"
 #include "ui/enter_path.h"
 #include "ui/jalali_picker.h"
+#include "ui/list_dropper.h"
 #include "ui/messages.h"
 #include "ui/record_mode.h"
 #include "words/amount_words.h"
@@ -89,105 +90,6 @@ void setComboText(QComboBox* combo, const QString& text)
     combo->setCurrentIndex(-1);
     combo->setEditText(text);
 }
-
-// A combo box reached from the keyboard drops its list, as the form is filled with Enter
-// from box to box. Typing into the dropped list goes on in the text. Enter picks the item the
-// user moved to; without such a move it closes the list, keeps the text and goes on along the
-// Enter path, as the list highlights its first item by itself.
-class ListDropper : public QObject
-{
-public:
-    explicit ListDropper(QComboBox* combo) : QObject(combo), m_combo(combo)
-    {
-        combo->installEventFilter(this);
-        combo->view()->installEventFilter(this);
-        combo->view()->viewport()->installEventFilter(this);
-    }
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        if (watched == m_combo->view()->viewport()) {
-            if (event->type() == QEvent::MouseMove)
-                mouseMoved(static_cast<QMouseEvent*>(event)->globalPosition().toPoint());
-            return false;
-        }
-        if (watched == m_combo->view()) {
-            if (event->type() == QEvent::Show) {
-                m_moved = false;
-                m_mouseAt.reset();
-            }
-            if (event->type() == QEvent::ShortcutOverride && isEnter(static_cast<QKeyEvent*>(event)) && !m_moved) {
-                // The list would take Enter as the choice of its highlighted item already here.
-                event->accept();
-                return true;
-            }
-            return event->type() == QEvent::KeyPress && keyInList(static_cast<QKeyEvent*>(event));
-        }
-        if (event->type() == QEvent::FocusIn) {
-            const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
-            if (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason || reason == Qt::ShortcutFocusReason)
-                dropLater();
-        }
-        return false;
-    }
-
-private:
-    // Queued, so that the focus change finishes first; by then the focus may have moved on.
-    void dropLater()
-    {
-        QPointer<QComboBox> combo = m_combo;
-        QTimer::singleShot(0, combo, [combo] {
-            if (combo && combo->hasFocus() && combo->count() > 0 && !combo->view()->isVisible())
-                combo->showPopup();
-        });
-    }
-
-    static bool isEnter(const QKeyEvent* key) { return key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter; }
-
-    // A list that opens under the pointer gets a mouse move without the mouse moving.
-    void mouseMoved(const QPoint& at)
-    {
-        if (!m_mouseAt)
-            m_mouseAt = at;
-        else if ((at - *m_mouseAt).manhattanLength() >= QApplication::startDragDistance())
-            m_moved = true;
-    }
-
-    bool keyInList(QKeyEvent* key)
-    {
-        QLineEdit* edit = m_combo->lineEdit();
-        if (!edit)
-            return false;
-        switch (key->key()) {
-        case Qt::Key_Up:
-        case Qt::Key_Down:
-        case Qt::Key_PageUp:
-        case Qt::Key_PageDown:
-        case Qt::Key_Home:
-        case Qt::Key_End:
-            m_moved = true;
-            return false;
-        case Qt::Key_Return:
-        case Qt::Key_Enter:
-            if (m_moved)
-                return false;
-            break;
-        default:
-            if (key->text().isEmpty() || !key->text().at(0).isPrint())
-                return false;
-        }
-        m_combo->hidePopup();
-        QKeyEvent again(key->type(), key->key(), key->modifiers(), key->text(), key->isAutoRepeat());
-        QCoreApplication::sendEvent(edit, &again);
-        return true;
-    }
-
-    QComboBox* m_combo;
-    // Whether the user moved along the list since it opened.
-    bool m_moved = false;
-    std::optional<QPoint> m_mouseAt;
-};
 
 } // namespace
 

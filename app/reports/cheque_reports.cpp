@@ -6,19 +6,17 @@
 #include "data/row_source.h"
 #include "reports/report_engine.h"
 #include "reports/report_fonts.h"
+#include "reports/report_table.h"
 #include "settings/settings_store.h"
 
 namespace ChequeReports {
 
 namespace {
 
+using namespace ReportTable;
 using Align = ReportItem::Align;
 using Format = ReportItem::Format;
 
-constexpr qreal Width = 186;
-constexpr qreal RowHeight = 7;
-constexpr qreal HeadingHeight = 8;
-const QColor HeadingFill(0xe6, 0xe6, 0xe6);
 const QColor Quiet(0x55, 0x55, 0x55);
 
 const QString DateCaption = QStringLiteral("  :تاريخ");
@@ -31,40 +29,24 @@ const QString CountCaption = QStringLiteral(" : تعداد چک هاي نماي�
 const QString ChequesHeading = QStringLiteral("ليست چک ها");
 const QString ArchiveHeading = QStringLiteral("ليست چک هاي بايگاني شده");
 
-struct Column
-{
-    QString heading;
-    qreal width;
-    Align align;
-    Qt::LayoutDirection direction;
-};
-
 // The seven columns from the right: cheque date, number, bank, amount, description, kind, status.
-const Column Layout[] = {
-    {QStringLiteral("تاريخ چک"), 22, Align::Center, Qt::LeftToRight},
-    {QStringLiteral("شماره "), 22, Align::Center, Qt::LeftToRight},
-    {QStringLiteral("نام بانک"), 26, Align::Start, Qt::RightToLeft},
-    {QStringLiteral("مبلغ"), 30, Align::Start, Qt::LeftToRight},
-    {QStringLiteral("شــــــــــــــــــــرح چک"), 48, Align::Start, Qt::RightToLeft},
-    {QStringLiteral("نوع چک"), 18, Align::Center, Qt::RightToLeft},
-    {QStringLiteral("وضعيت"), 20, Align::Center, Qt::RightToLeft},
-};
-constexpr int AmountColumn = 3;
-constexpr int DescriptionColumn = 4;
-
-// Captions that carry their colon first are laid out left to right, so that the colon stands
-// between the caption and the value to its left.
-ReportItem caption(const QRectF& rect, const QString& text, const QFont& font, Align align = Align::End)
+QList<ReportTable::Column> tableColumns(const Columns& fields)
 {
-    ReportItem item = ReportItem::label(rect, text, font, align);
-    item.direction = Qt::LeftToRight;
-    return item;
+    return {
+        {QStringLiteral("تاريخ چک"), fields.date, 22, Align::Center, Qt::LeftToRight},
+        {QStringLiteral("شماره "), fields.number, 22, Align::Center, Qt::LeftToRight},
+        {QStringLiteral("نام بانک"), fields.bank, 26, Align::Start, Qt::RightToLeft},
+        {QStringLiteral("مبلغ"), fields.amount, 30, Align::Start, Qt::LeftToRight, Format::Grouped},
+        {QStringLiteral("شــــــــــــــــــــرح چک"), fields.description, 48, Align::Start, Qt::RightToLeft,
+         Format::AsIs, true},
+        {QStringLiteral("نوع چک"), fields.kind, 18, Align::Center, Qt::RightToLeft},
+        {QStringLiteral("وضعيت"), fields.status, 20, Align::Center, Qt::RightToLeft},
+    };
 }
 
-ReportItem value(ReportItem item)
+ReportItem caption(const QRectF& rect, const QString& text, const QFont& font)
 {
-    item.direction = Qt::LeftToRight;
-    return item;
+    return leftToRight(ReportItem::label(rect, text, font, Align::End));
 }
 
 ReportBand reportHeader(const QString& heading, const QString& owner, const QString& today)
@@ -78,52 +60,15 @@ ReportBand reportHeader(const QString& heading, const QString& owner, const QStr
     band.items << program;
     band.items << ReportItem::label(QRectF(0, 20, 100, 9), heading, ReportFonts::caption(12, true));
     band.items << caption(QRectF(134, 20, 26, 9), DateCaption, ReportFonts::caption(10));
-    band.items << value(ReportItem::label(QRectF(160, 20, 26, 9), today, ReportFonts::caption(10)));
+    band.items << leftToRight(ReportItem::label(QRectF(160, 20, 26, 9), today, ReportFonts::caption(10)));
     band.items << ReportItem::horizontalLine(30.5, 0, Width, 0.5);
     return band;
 }
 
-ReportBand pageHeader()
+ReportBand pageHeader(const Columns& fields)
 {
-    ReportBand band;
-    band.height = HeadingHeight + 1;
-    band.items << ReportItem::frame(QRectF(0, 1, Width, HeadingHeight), 0.3, HeadingFill);
-    qreal x = 0;
-    for (const Column& column : Layout) {
-        band.items << ReportItem::label(QRectF(x, 1, column.width, HeadingHeight), column.heading,
-                                        ReportFonts::caption(9.5, true), Align::Center);
-        x += column.width;
-        if (x < Width)
-            band.items << ReportItem::verticalLine(x, 1, 1 + HeadingHeight, 0.3);
-    }
+    ReportBand band = headings(tableColumns(fields));
     band.items << ReportItem::horizontalLine(1 + HeadingHeight, 0, Width, 0.5);
-    return band;
-}
-
-ReportBand detail(const Columns& columns)
-{
-    const QString fields[] = {columns.date,        columns.number, columns.bank,  columns.amount,
-                              columns.description, columns.kind,   columns.status};
-    ReportBand band;
-    band.height = RowHeight;
-    ReportItem frame = ReportItem::frame(QRectF(0, 0, Width, RowHeight), 0.25);
-    frame.growsWithBand = true;
-    band.items << frame;
-    qreal x = 0;
-    for (int i = 0; i < int(std::size(Layout)); ++i) {
-        const Column& column = Layout[i];
-        ReportItem field = ReportItem::field(QRectF(x, 0, column.width, RowHeight), fields[i], ReportFonts::body(10),
-                                             column.align, i == AmountColumn ? Format::Grouped : Format::AsIs);
-        field.direction = column.direction;
-        field.canGrow = i == DescriptionColumn;
-        band.items << field;
-        x += column.width;
-        if (x < Width) {
-            ReportItem separator = ReportItem::verticalLine(x, 0, RowHeight, 0.25);
-            separator.growsWithBand = true;
-            band.items << separator;
-        }
-    }
     return band;
 }
 
@@ -134,9 +79,11 @@ ReportBand pageFooter()
     const QFont font = ReportFonts::caption(9);
     band.items << ReportItem::horizontalLine(1.5, 0, Width, 0.4);
     band.items << caption(QRectF(0, 3, 32, 6), PageNumberCaption, font);
-    band.items << value(ReportItem::summary(ReportItem::Source::PageNumber, QRectF(32, 3, 12, 6), QString(), font));
+    band.items << leftToRight(
+        ReportItem::summary(ReportItem::Source::PageNumber, QRectF(32, 3, 12, 6), QString(), font));
     band.items << caption(QRectF(50, 3, 34, 6), PageCountCaption, font);
-    band.items << value(ReportItem::summary(ReportItem::Source::PageCount, QRectF(84, 3, 12, 6), QString(), font));
+    band.items << leftToRight(
+        ReportItem::summary(ReportItem::Source::PageCount, QRectF(84, 3, 12, 6), QString(), font));
     return band;
 }
 
@@ -148,10 +95,12 @@ ReportBand reportFooter(const QString& amountColumn)
     const QFont figures = ReportFonts::caption(11, true);
     band.items << ReportItem::horizontalLine(2, 0, Width, 0.5);
     band.items << caption(QRectF(0, 4, 30, 8), TotalCaption, font);
-    band.items << value(ReportItem::summary(ReportItem::Source::Sum, QRectF(30, 4, 28, 8), amountColumn, figures));
+    band.items << leftToRight(
+        ReportItem::summary(ReportItem::Source::Sum, QRectF(30, 4, 28, 8), amountColumn, figures));
     band.items << ReportItem::label(QRectF(58, 4, 12, 8), Rial, font);
     band.items << caption(QRectF(0, 12, 52, 8), CountCaption, font);
-    band.items << value(ReportItem::summary(ReportItem::Source::Count, QRectF(52, 12, 20, 8), amountColumn, figures));
+    band.items << leftToRight(
+        ReportItem::summary(ReportItem::Source::Count, QRectF(52, 12, 20, 8), amountColumn, figures));
     return band;
 }
 
@@ -186,8 +135,8 @@ ReportDefinition layout(const QString& heading, const Columns& columns, const QS
     ReportDefinition definition;
     definition.title = heading;
     definition.reportHeader = reportHeader(heading, owner, today);
-    definition.pageHeader = pageHeader();
-    definition.detail = detail(columns);
+    definition.pageHeader = pageHeader(columns);
+    definition.detail = row(tableColumns(columns));
     definition.pageFooter = pageFooter();
     definition.reportFooter = reportFooter(columns.amount);
     return definition;

@@ -6,15 +6,12 @@
 #include "reports/report_engine.h"
 #include "reports/report_fonts.h"
 #include "reports/report_preview.h"
+#include "reports/report_table.h"
 
 namespace {
 
+using namespace ReportTable;
 using Align = ReportItem::Align;
-
-constexpr qreal Width = 186;
-constexpr qreal RowHeight = 7;
-constexpr qreal HeadingHeight = 8;
-const QColor HeadingFill(0xe6, 0xe6, 0xe6);
 
 const QString Title = QStringLiteral("ليست هزينه ها");
 const QString TotalCaption = QStringLiteral(" :جمع كل  ");
@@ -23,30 +20,15 @@ const QString FooterCaption = QStringLiteral("نرم افزار ثبت هزين�
 const QString PageWord = QStringLiteral("صفحه");
 const QString OfWord = QStringLiteral("از");
 
-struct Column
-{
-    QString heading;
-    QString field;
-    qreal width;
-    Align align;
-    Qt::LayoutDirection direction;
-};
-
 // From the right: date, kind, description, amount, one line a row. Amounts print as the book
 // stores them.
-const Column Columns[] = {
+const QList<Column> Columns = {
     {QStringLiteral("تاريخ"), QStringLiteral("Date"), 26, Align::Center, Qt::LeftToRight},
     {QStringLiteral("نوع هزينه"), QStringLiteral("Noh"), 40, Align::Start, Qt::RightToLeft},
     {QStringLiteral("شرح هزينه"), QStringLiteral("SH"), 80, Align::Start, Qt::RightToLeft},
     {QStringLiteral("مبلغ "), QStringLiteral("MB"), 40, Align::Start, Qt::LeftToRight},
 };
 const QString AmountField = QStringLiteral("MB");
-
-ReportItem leftToRight(ReportItem item)
-{
-    item.direction = Qt::LeftToRight;
-    return item;
-}
 
 ReportBand pageHeader()
 {
@@ -60,36 +42,8 @@ ReportBand pageHeader()
 // The headings repeat at the top of every page the list runs onto.
 ReportBand groupHeader()
 {
-    ReportBand band;
-    band.height = HeadingHeight + 1;
+    ReportBand band = headings(Columns);
     band.repeatOnEachPage = true;
-    band.items << ReportItem::frame(QRectF(0, 1, Width, HeadingHeight), 0.3, HeadingFill);
-    qreal x = 0;
-    for (const Column& column : Columns) {
-        band.items << ReportItem::label(QRectF(x, 1, column.width, HeadingHeight), column.heading,
-                                        ReportFonts::caption(9.5, true), Align::Center);
-        x += column.width;
-        if (x < Width)
-            band.items << ReportItem::verticalLine(x, 1, 1 + HeadingHeight, 0.3);
-    }
-    return band;
-}
-
-ReportBand detail()
-{
-    ReportBand band;
-    band.height = RowHeight;
-    band.items << ReportItem::frame(QRectF(0, 0, Width, RowHeight), 0.25);
-    qreal x = 0;
-    for (const Column& column : Columns) {
-        ReportItem field =
-            ReportItem::field(QRectF(x, 0, column.width, RowHeight), column.field, ReportFonts::body(10), column.align);
-        field.direction = column.direction;
-        band.items << field;
-        x += column.width;
-        if (x < Width)
-            band.items << ReportItem::verticalLine(x, 0, RowHeight, 0.25);
-    }
     return band;
 }
 
@@ -130,7 +84,7 @@ ReportDefinition layout()
     definition.title = Title;
     definition.pageHeader = pageHeader();
     definition.groupHeader = groupHeader();
-    definition.detail = detail();
+    definition.detail = row(Columns);
     definition.groupFooter = groupFooter();
     definition.pageFooter = pageFooter();
     return definition;
