@@ -1,11 +1,15 @@
+#include "backup/restore_window.h"
 #include "cheques/main_window.h"
 #include "data/clock.h"
+#include "data/database_copy.h"
+#include "numtype.h"
 #include "settings/settings_store.h"
 #include "testing.h"
 #include "ui/messages.h"
 
 #include <QAbstractButton>
 #include <QLabel>
+#include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
 #include <QTableView>
@@ -120,6 +124,40 @@ private slots:
         });
         QVERIFY(!m_window->close());
         QCOMPARE(opened, QStringLiteral("frmdbsave"));
+    }
+
+    void aRestoreShowsInTheMainListAtOnce()
+    {
+        TestDatabase other;
+        for (int i = 1; i <= 3; ++i)
+            other.addCheque(
+                {{QStringLiteral("TCH"), QStringLiteral("1405/01/0%1").arg(i)}, {QStringLiteral("Mab"), 100}});
+        QTemporaryDir folder;
+        QString error;
+        QVERIFY2(DatabaseCopy::backup(other.db(), folder.filePath(QStringLiteral("good.bak")), &error),
+                 qPrintable(error));
+        m_data->addCheque({{QStringLiteral("TCH"), QStringLiteral("1404/01/01")}, {QStringLiteral("Mab"), 5}});
+        m_window->cheques().refresh();
+        QCOMPARE(control<QLabel>(m_window.get(), "Label6")->text(), QStringLiteral("1"));
+
+        Messages::MessageLog log;
+        whenModal(
+            [&](QWidget* modal) {
+                auto* window = static_cast<RestoreWindow*>(modal);
+                window->setPacingInterval(0);
+                window->setFolder(folder.path());
+                auto* files = control<QListWidget>(window, "File1");
+                const QList<QListWidgetItem*> found = files->findItems(QStringLiteral("good.bak"), Qt::MatchExactly);
+                if (!found.isEmpty())
+                    emit files->itemClicked(found.first());
+                control<QAbstractButton>(window, "Command1")->click();
+                QTRY_VERIFY(!log.shown().isEmpty());
+                window->close();
+            },
+            QStringLiteral("frmrecovery"));
+        control<QAction>(m_window.get(), "Re")->trigger();
+        QCOMPARE(control<QLabel>(m_window.get(), "Label6")->text(), QStringLiteral("3"));
+        QCOMPARE(control<NumType>(m_window.get(), "NumType1")->value(), 300.0);
     }
 
     void colourCommandsStoreTheChosenColour()
