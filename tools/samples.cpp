@@ -52,3 +52,80 @@ void Samples::addCheques(Database& db)
     }
 }
 
+void Samples::addArchived(Database& db)
+{
+    struct Sample
+    {
+        const char* date;
+        const char* name;
+        double amount;
+        const char* bank;
+        const char* number;
+        const char* type;
+        const char* status;
+    };
+    const Sample samples[] = {
+        {"1405/08/28", "رضا محمدي بابت فروش اقساطي", 7200000, "ملت", "482290", "دريافت", "پاس شد"},
+        {"1405/09/01", "اجاره مغازه آبان ماه", 4750000, "ملت", "482291", "پرداخت", "پاس شد"},
+        {"1405/09/02", "شرکت پخش البرز", 18500000, "صادرات", "771030", "دريافت", "پاس شد"},
+        {"1405/09/03", "قبض برق فروشگاه", 1350000, "تجارت", "120970", "پرداخت", "پاس شد"},
+        {"1405/09/05", "سارا نوري تسويه حساب", 5600000, "صادرات", "771031", "دريافت", "باطل شد"},
+        {"1405/09/06", "خريد قفسه و ويترين", 23000000, "ملت", "482292", "پرداخت", "پاس شد"},
+        {"1405/09/08", "فروشگاه نور بابت کالا", 9800000, "تجارت", "120971", "دريافت", "پاس شد"},
+        {"1405/09/09", "بيمه کارکنان", 3250000, "ملت", "482293", "پرداخت", "باطل شد"},
+        {"1405/09/10", "محمد حسيني", 2100000, "صادرات", "771032", "دريافت", "پاس شد"},
+        {"1405/09/12", "پيش پرداخت سفارش زمستان", 36000000, "تجارت", "120972", "پرداخت", "پاس شد"},
+        {"1405/09/14", "شرکت نقش جهان", 12400000, "ملت", "482294", "دريافت", "باطل شد"},
+        {"1405/09/15", "قسط وام مسکن", 2200000, "تجارت", "120973", "پرداخت", "پاس شد"},
+    };
+    DataControl archive(db);
+    archive.setRecordSource(QStringLiteral("SELECT * FROM T2"));
+    for (const Sample& s : samples) {
+        archive.addRow({{QStringLiteral("Date"), QString::fromUtf8(s.date)},
+                        {QStringLiteral("Name"), QString::fromUtf8(s.name)},
+                        {QStringLiteral("MB"), s.amount},
+                        {QStringLiteral("NB"), QString::fromUtf8(s.bank)},
+                        {QStringLiteral("SHCH"), QString::fromUtf8(s.number)},
+                        {QStringLiteral("V"), QString::fromUtf8(s.status)},
+                        {QStringLiteral("prd"), QString::fromUtf8(s.type)}});
+    }
+}
+
+void Samples::addExpenses(Database& db)
+{
+    DataControl kinds(db);
+    kinds.setRecordSource(QStringLiteral("SELECT * FROM T5"));
+    for (const char* name : {"اجاره", "برق", "آب", "گاز", "تلفن و اینترنت", "تعمیرات", "حقوق"})
+        kinds.addRow({{QStringLiteral("Name"), QString::fromUtf8(name)}});
+
+    struct Sample
+    {
+        const char* date;
+        const char* kind;
+        const char* description;
+        const char* amount;
+    };
+    const Sample samples[] = {
+        {"1405/01/05", "اجاره", "اجاره فروردین مغازه", "45,000,000"},
+        {"1405/01/18", "برق", "قبض برق اسفند و فروردین", "1,240,000"},
+        {"1405/01/25", "حقوق", "حقوق فروردین فروشنده", "18,500,000"},
+        {"1405/02/03", "آب", "قبض آب دوره اول", "380,000"},
+        {"1405/02/05", "اجاره", "اجاره اردیبهشت مغازه", "45,000,000"},
+        {"1405/02/12", "تلفن و اینترنت", "اینترنت سه ماهه", "1,650,000"},
+        {"1405/02/20", "تعمیرات", "تعمیر کولر آبی", "2,300,000"},
+        {"1405/02/28", "گاز", "قبض گاز زمستان", "970,000"},
+        {"1405/03/05", "اجاره", "اجاره خرداد مغازه", "45,000,000"},
+        {"1405/03/09", "برق", "قبض برق اردیبهشت", "1,085,000"},
+        {"1405/03/14", "تعمیرات", "رنگ آمیزی ویترین", "6,800,000"},
+        {"1405/03/25", "حقوق", "حقوق خرداد فروشنده", "18,500,000"},
+    };
+    DataControl entries(db);
+    entries.setRecordSource(QStringLiteral("SELECT * FROM T6"));
+    int id = 0;
+    for (const Sample& s : samples)
+        entries.addRow({{QStringLiteral("ID"), ++id},
+                        {QStringLiteral("Date"), QString::fromUtf8(s.date)},
+                        {QStringLiteral("Noh"), QString::fromUtf8(s.kind)},
+                        {QStringLiteral("SH"), QString::fromUtf8(s.description)},
+                        {QStringLiteral("MB"), QString::fromUtf8(s.amount)}});
+}

@@ -55,6 +55,8 @@ int main(int argc, char* argv[])
     if (db.open() != Database::OpenResult::Created)
         return 1;
     Samples::addCheques(db);
+    Samples::addArchived(db);
+    Samples::addExpenses(db);
 
     MainWindow window(db);
     ShotContext context{db, window, QDir(args.at(2))};
