@@ -141,17 +141,6 @@ private slots:
         QVERIFY(m_log->shown().isEmpty());
     }
 
-    void aCopyInThisProcessIsRefused()
-    {
-        SingleInstance first;
-        QCOMPARE(first.lock(), SingleInstance::Result::Locked);
-        // Asking again keeps the lock.
-        QCOMPARE(first.lock(), SingleInstance::Result::Locked);
-        SingleInstance second;
-        QCOMPARE(second.lock(), SingleInstance::Result::HeldByRunningCopy);
-        QVERIFY(QFile::exists(m_path));
-    }
-
     // A lock that cannot be made is said as it is, not as a copy that runs.
     void aLockThatCannotBeMadeIsNamed()
     {
