@@ -1,10 +1,11 @@
 #include "data/cheque_export.h"
 
+#include "data/complete_file.h"
 #include "data/database.h"
+#include "data/failure_text.h"
 
 #include <QDir>
 #include <QFile>
-#include <QSaveFile>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
@@ -24,21 +25,23 @@ constexpr int FirstExportedField = 2;
 constexpr int MaxCellText = 32767;
 constexpr qint64 CopyChunk = 1 << 20;
 
+// reason goes on the sentence's first line; a detail under it stays on its own line.
 QString failure(const QString& path, const QString& reason)
 {
-    return QStringLiteral("فايل «%1» ساخته نشد: %2").arg(QDir::toNativeSeparators(path), reason);
+    return QStringLiteral("فايل %1 ساخته نشد: %2").arg(FailureText::quotedPath(path), reason);
 }
 
 QString writeFailure(lxw_error error)
 {
     if (error == LXW_ERROR_WORKSHEET_INDEX_OUT_OF_RANGE)
         return QStringLiteral("تعداد چك ها از گنجايش يك برگه اكسل بيشتر است.");
-    return QStringLiteral("نوشتن برگه اكسل ناتمام ماند (%1).").arg(QString::fromUtf8(lxw_strerror(error)));
+    return FailureText::withDetail(QStringLiteral("نوشتن برگه اكسل ناتمام ماند."),
+                                   QString::fromUtf8(lxw_strerror(error)));
 }
 
 QString readFailure(const QSqlQuery& query)
 {
-    return QStringLiteral("چك ها از بانك اطلاعاتي خوانده نشدند (%1).").arg(query.lastError().text());
+    return FailureText::withDetail(QStringLiteral("چك ها از بانك اطلاعاتي خوانده نشدند."), query.lastError().text());
 }
 
 lxw_error writeText(lxw_worksheet* sheet, lxw_row_t row, lxw_col_t column, const QString& text)
@@ -102,17 +105,29 @@ QString fillSheet(lxw_workbook* workbook, Database& database)
     return QString();
 }
 
-bool copyInto(const QString& from, QSaveFile& to)
+// A workbook is a zip file, which ends with the record of its contents: a file whose last bytes
+// were lost on the way to the disk has none there.
+bool endsLikeAWorkbook(const QString& path)
+{
+    static const QByteArray endRecord("PK\x05\x06", 4);
+    constexpr qint64 EndRecordSize = 22;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly) || file.size() < EndRecordSize || !file.seek(file.size() - EndRecordSize))
+        return false;
+    return file.read(endRecord.size()) == endRecord;
+}
+
+bool copyInto(const QString& from, CompleteFile& to)
 {
     QFile in(from);
     if (!in.open(QIODevice::ReadOnly))
         return false;
     while (!in.atEnd()) {
         const QByteArray chunk = in.read(CopyChunk);
-        if (chunk.isEmpty() || to.write(chunk) != chunk.size())
+        if (chunk.isEmpty() || !to.write(chunk))
             return false;
     }
-    return true;
+    return to.written() == in.size();
 }
 
 } // namespace
@@ -133,9 +148,12 @@ bool write(Database& database, const QString& path, QString* error)
     };
 
     // Opened first, so that a folder that cannot be written to is reported before the work.
-    QSaveFile out(path);
-    if (!out.open(QIODevice::WriteOnly))
-        return fail(QStringLiteral("پوشه آن وجود ندارد يا اجازه نوشتن در آن نيست (%1).").arg(out.errorString()));
+    CompleteFile out(path);
+    if (!out.open()) {
+        if (error)
+            *error = out.errorText();
+        return false;
+    }
 
     // The workbook is assembled in a folder of its own; only the finished file is copied out.
     QTemporaryDir work;
@@ -160,8 +178,16 @@ bool write(Database& database, const QString& path, QString* error)
     if (closed != LXW_NO_ERROR)
         return fail(writeFailure(closed));
 
-    if (!copyInto(workbookPath, out) || !out.commit())
-        return fail(QStringLiteral("نوشتن روي ديسك ناتمام ماند (%1).").arg(out.errorString()));
+    // The folder of the workbook may be on a disk of its own, full while the target's is not.
+    if (!endsLikeAWorkbook(workbookPath))
+        return fail(
+            QStringLiteral("نوشتن برگه اكسل در پوشه موقت %1 ناتمام ماند.").arg(FailureText::quotedPath(work.path())));
+    if (!copyInto(workbookPath, out) || !out.commit()) {
+        if (error)
+            *error = out.errorText().isEmpty() ? failure(path, QStringLiteral("برگه اكسل تا آخر خوانده نشد."))
+                                               : out.errorText();
+        return false;
+    }
     return true;
 }
 

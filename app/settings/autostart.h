@@ -8,8 +8,9 @@
 namespace Autostart {
 
 QString entryPath();
-// Returns false when the entry could not be written.
-bool setStartAtLogon(bool on, const QString& executable = QString());
+// Returns false when the entry could not be written completely; error then says so in Persian,
+// naming the file, and an entry already there is left as it was.
+bool setStartAtLogon(bool on, const QString& executable = QString(), QString* error = nullptr);
 bool isEnabled();
 
 } // namespace Autostart
