@@ -3,9 +3,11 @@
 #include "app_options.h"
 #include "cheques/main_window.h"
 #include "data/database.h"
+#include "startup/damage_warning.h"
 #include "startup/login_window.h"
 #include "startup/reminder_window.h"
 #include "startup/single_instance.h"
+#include "startup/start_cleanup.h"
 #include "ui/fonts.h"
 #include "ui/messages.h"
 #include "ui/persian_keyboard.h"
@@ -33,6 +35,7 @@ int runKaviro(QApplication& app)
         return 0;
 
     // The database is opened only after the login, so that leaving the login touches no data.
+    removeLeftoversOfEarlierRuns(options.dataDir);
     Database database(options.dataDir);
     if (database.open() == Database::OpenResult::Failed) {
         Messages::show(nullptr, database.errorText(), Messages::Icon::Critical);
@@ -41,6 +44,7 @@ int runKaviro(QApplication& app)
 
     PersianKeyboard::instance().install(app);
     MainWindow window(database);
+    DamageWarning::watch(database, &window);
     PersianKeyboard::applyStartPreference();
     // The reminder comes before the main window, when the preferences ask for it at start.
     ReminderWindow::showAtStartIfWanted(database, &window);
