@@ -392,7 +392,9 @@ private slots:
         desk.save();
         QCOMPARE(log.shown().size(), 1);
         QCOMPARE(log.shown().first().icon, Messages::Icon::Critical);
-        QVERIFY(log.lastText().startsWith(QStringLiteral("چک ذخیره نشد.")));
+        // A Persian sentence that names the file; the reason follows as a detail.
+        QVERIFY(
+            log.lastText().startsWith(QStringLiteral("چک در بانک اطلاعاتی «%1» ذخیره نشد.").arg(desk.db.filePath())));
         QCOMPARE(desk.find<QLineEdit>("Text3")->text(), QStringLiteral("991"));
         QVERIFY(desk.rows().isEmpty());
     }

@@ -454,7 +454,8 @@ private slots:
         click("AeroButton10");
         QCOMPARE(log.shown().size(), 1);
         QCOMPARE(log.shown().first().icon, Messages::Icon::Critical);
-        QVERIFY(log.lastText().startsWith(QStringLiteral("هزینه ذخیره نشد.")));
+        QVERIFY(log.lastText().startsWith(
+            QStringLiteral("هزینه در بانک اطلاعاتی «%1» ذخیره نشد.").arg(m_data->db().filePath())));
         QCOMPARE(child<QLineEdit>("Text2")->text(), QStringLiteral("x"));
     }
 
