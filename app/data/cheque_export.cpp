@@ -3,6 +3,7 @@
 #include "data/complete_file.h"
 #include "data/database.h"
 #include "data/failure_text.h"
+#include "data/workbook_check.h"
 
 #include <QDir>
 #include <QFile>
@@ -70,9 +71,10 @@ lxw_error writeValue(lxw_worksheet* sheet, lxw_row_t row, lxw_col_t column, cons
     }
 }
 
-// Fills the one sheet of the workbook; returns why it stopped, or "" when all rows are in.
-// The workbook writes each row out when the next begins, so rows go strictly top to bottom.
-QString fillSheet(lxw_workbook* workbook, Database& database)
+// Fills the one sheet of the workbook; returns why it stopped, or "" when all rows are in, and
+// the number of the sheet's last row in lastRow. The workbook writes each row out when the
+// next begins, so rows go strictly top to bottom.
+QString fillSheet(lxw_workbook* workbook, Database& database, int* lastRow)
 {
     lxw_worksheet* sheet = workbook_add_worksheet(workbook, QStringLiteral("ليست چك ها").toUtf8().constData());
     if (!sheet)
@@ -91,6 +93,7 @@ QString fillSheet(lxw_workbook* workbook, Database& database)
     if (!query.exec(Source))
         return readFailure(query);
     const int fields = query.record().count();
+    *lastRow = HeaderRow;
     lxw_row_t row = FirstChequeRow - 1;
     while (query.next()) {
         for (int field = FirstExportedField; field < fields; ++field) {
@@ -99,22 +102,11 @@ QString fillSheet(lxw_workbook* workbook, Database& database)
                 return writeFailure(error);
         }
         ++row;
+        *lastRow = int(row);
     }
     if (query.lastError().isValid())
         return readFailure(query);
     return QString();
-}
-
-// A workbook is a zip file, which ends with the record of its contents: a file whose last bytes
-// were lost on the way to the disk has none there.
-bool endsLikeAWorkbook(const QString& path)
-{
-    static const QByteArray endRecord("PK\x05\x06", 4);
-    constexpr qint64 EndRecordSize = 22;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly) || file.size() < EndRecordSize || !file.seek(file.size() - EndRecordSize))
-        return false;
-    return file.read(endRecord.size()) == endRecord;
 }
 
 bool copyInto(const QString& from, CompleteFile& to)
@@ -170,7 +162,8 @@ bool write(Database& database, const QString& path, QString* error)
     if (!workbook)
         return fail(QStringLiteral("حافظه كافي براي ساختن فايل اكسل نيست."));
 
-    const QString stopped = fillSheet(workbook, database);
+    int lastRow = HeaderRow;
+    const QString stopped = fillSheet(workbook, database, &lastRow);
     // Closing writes the file and frees the workbook; its errors show only here.
     const lxw_error closed = workbook_close(workbook);
     if (!stopped.isEmpty())
@@ -178,10 +171,10 @@ bool write(Database& database, const QString& path, QString* error)
     if (closed != LXW_NO_ERROR)
         return fail(writeFailure(closed));
 
-    // The folder of the workbook may be on a disk of its own, full while the target's is not.
-    if (!endsLikeAWorkbook(workbookPath))
-        return fail(
-            QStringLiteral("نوشتن برگه اكسل در پوشه موقت %1 ناتمام ماند.").arg(FailureText::quotedPath(work.path())));
+    // The temporary folder may be on a disk of its own, full while the target's is not.
+    if (!WorkbookCheck::sheetEndsAtRow(workbookPath, lastRow))
+        return fail(QStringLiteral("نوشتن برگه اكسل در پوشه موقت %1 ناتمام ماند؛ شاید ديسك آن پر باشد.")
+                        .arg(FailureText::quotedPath(work.path())));
     if (!copyInto(workbookPath, out) || !out.commit()) {
         if (error)
             *error = out.errorText().isEmpty() ? failure(path, QStringLiteral("برگه اكسل تا آخر خوانده نشد."))

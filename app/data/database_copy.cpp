@@ -17,8 +17,6 @@ namespace DatabaseCopy {
 
 namespace {
 
-constexpr qint64 ChunkSize = 4 * 1024 * 1024;
-
 QString quoted(const QString& path)
 {
     return FailureText::quotedPath(path);

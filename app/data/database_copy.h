@@ -12,6 +12,9 @@ class Database;
 // failure the error names the cause in words for the user.
 namespace DatabaseCopy {
 
+// A copy reads and writes this much at a time.
+constexpr qint64 ChunkSize = 4 * 1024 * 1024;
+
 // Copies source to target byte for byte through a working file beside target, renamed over
 // it only once every byte is written and on disk and check (when given) has accepted it: a
 // failed copy leaves no half file under target and leaves a file already there untouched.
