@@ -54,6 +54,13 @@ const QRegularExpression& leftoverPattern()
     return pattern;
 }
 
+// Some file systems (a few network and FUSE ones) cannot flush on request; that is no failure of
+// the write.
+bool flushUnsupported(int error)
+{
+    return error == EINVAL || error == ENOTSUP || error == EOPNOTSUPP || error == ENOSYS;
+}
+
 void syncFolder(const QString& folder)
 {
     // Makes the rename itself last through a power cut. File systems that cannot do this for a
@@ -89,7 +96,10 @@ bool CompleteFile::fail(const QString& reason, int error)
         ::unlink(encoded(m_working).constData());
     m_working.clear();
 
-    QString why = reason;
+    // A reason may bring a detail of its own on the lines under it.
+    const int lineEnd = reason.indexOf(QLatin1Char('\n'));
+    QString why = lineEnd < 0 ? reason : reason.left(lineEnd);
+    const QString reasonDetail = lineEnd < 0 ? QString() : reason.mid(lineEnd);
     if (why.isEmpty())
         why = FailureText::reasonOf(error);
     if (why.isEmpty())
@@ -98,7 +108,7 @@ bool CompleteFile::fail(const QString& reason, int error)
     if (m_targetExisted)
         sentence +=
             QStringLiteral(" فایلی که پیش‌تر به این نام بود دست نخورده ماند.");
-    m_error = FailureText::withDetail(sentence, error ? FailureText::systemText(error) : QString());
+    m_error = FailureText::withDetail(sentence + reasonDetail, error ? FailureText::systemText(error) : QString());
     return false;
 }
 
@@ -128,11 +138,9 @@ bool CompleteFile::open()
         m_working.clear();
         return fail(QString(), error);
     }
-    // The mode asked for, whatever the umask lets through.
-    if (::fchmod(m_fd, m_mode) != 0) {
-        const int error = errno;
-        return fail(QString(), error);
-    }
+    // The mode asked for, whatever the umask lets through. Disks without owners and modes (the
+    // FAT of most memory sticks) refuse this; their files are as private as the disk is.
+    ::fchmod(m_fd, m_mode);
     return true;
 }
 
@@ -160,7 +168,7 @@ bool CompleteFile::commit(const Check& check)
     if (m_fd < 0)
         return false;
     // A disk that takes the bytes into its cache may still refuse them when they are flushed.
-    if (::fsync(m_fd) != 0) {
+    if (::fsync(m_fd) != 0 && !flushUnsupported(errno)) {
         const int error = errno;
         return fail(QString(), error);
     }

@@ -39,9 +39,9 @@ int createPrivateFile(const QString& path)
         ::open(QFile::encodeName(path).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, CompleteFile::PrivateMode);
     if (fd < 0)
         return errno;
-    const int error = ::fchmod(fd, CompleteFile::PrivateMode) == 0 ? 0 : errno;
-    ::close(fd);
-    return error;
+    // Disks without modes refuse this; the file is then as private as the disk is.
+    ::fchmod(fd, CompleteFile::PrivateMode);
+    return ::close(fd) == 0 ? 0 : errno;
 }
 
 QString quoted(const QString& path)

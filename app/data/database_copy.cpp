@@ -40,45 +40,53 @@ bool sameFile(const QString& a, const QString& b)
     return first.exists() && second.exists() && first.canonicalFilePath() == second.canonicalFilePath();
 }
 
+// Why a file is not what it should be: a Persian reason, and the engine's words as a detail.
+struct Problem
+{
+    QString reason;
+    QString detail;
+    bool none() const { return reason.isEmpty(); }
+};
+
 // Runs inspect on a read-only connection of its own to path; the connection is gone when it
-// returns. inspect gives a Persian reason when the file fails, "" when it passes.
-QString inspectFile(const QString& path, const std::function<QString(QSqlDatabase&)>& inspect)
+// returns.
+Problem inspectFile(const QString& path, const std::function<Problem(QSqlDatabase&)>& inspect)
 {
     const QString name = QStringLiteral("kaviro-check-") + QUuid::createUuid().toString(QUuid::WithoutBraces);
-    QString reason;
+    Problem problem;
     {
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
         db.setDatabaseName(path);
         db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY"));
         if (!db.open())
-            reason = FailureText::withDetail(QStringLiteral("باز نمی‌شود"), db.lastError().text());
+            problem = {QStringLiteral("باز نمی‌شود"), db.lastError().text()};
         else
-            reason = inspect(db);
+            problem = inspect(db);
         db.close();
     }
     QSqlDatabase::removeDatabase(name);
-    return reason;
+    return problem;
 }
 
 // SQLite's own check of every page of the file, without the slower cross-checks of indexes.
-QString soundness(QSqlDatabase& db)
+Problem soundness(QSqlDatabase& db)
 {
     QSqlQuery check(db);
     if (!check.exec(QStringLiteral("PRAGMA quick_check(1)")) || !check.next())
-        return FailureText::withDetail(QStringLiteral("خوانده نمی‌شود"), check.lastError().text());
+        return {QStringLiteral("خوانده نمی‌شود"), check.lastError().text()};
     if (check.value(0).toString() != QLatin1String("ok"))
-        return FailureText::withDetail(QStringLiteral("آسیب دیده است"), check.value(0).toString());
-    return QString();
+        return {QStringLiteral("آسیب دیده است"), check.value(0).toString()};
+    return {};
 }
 
-QString registerProblems(QSqlDatabase& db)
+Problem registerProblems(QSqlDatabase& db)
 {
     QString error;
     const QStringList problems = Schema::problems(db, &error);
     if (!error.isEmpty())
-        return FailureText::withDetail(QStringLiteral("خوانده نمی‌شود"), error);
+        return {QStringLiteral("خوانده نمی‌شود"), error};
     if (!problems.isEmpty())
-        return problems.join(QStringLiteral("؛ "));
+        return {problems.join(QStringLiteral("؛ ")), QString()};
     // A backup cut short or damaged on its way would replace good data with bad.
     return soundness(db);
 }
@@ -144,16 +152,15 @@ bool backup(Database& database, const QString& target, QString* error)
     // of that name is replaced only by a sound one. When the copy fails the check, the database
     // itself is checked too, so that the user learns which of the two is damaged.
     const CompleteFile::Check sound = [&source](const QString& copy, QString* reason) {
-        const QString copyProblem = inspectFile(copy, soundness);
-        if (copyProblem.isEmpty())
+        const Problem copyProblem = inspectFile(copy, soundness);
+        if (copyProblem.none())
             return true;
-        if (!inspectFile(source, soundness).isEmpty())
-            *reason = FailureText::withDetail(
-                QStringLiteral("بانک اطلاعاتی %1 خود آسیب دیده است؛ آن را از یک نسخه پشتیبان سالم بازیابی کنید")
-                    .arg(quoted(source)),
-                copyProblem);
-        else
-            *reason = FailureText::withDetail(QStringLiteral("نسخه نوشته شده با بانک اطلاعاتی یکی نبود"), copyProblem);
+        const QString why =
+            inspectFile(source, soundness).none()
+                ? QStringLiteral("نسخه نوشته شده با بانک اطلاعاتی یکی نبود")
+                : QStringLiteral("بانک اطلاعاتی %1 خود آسیب دیده است؛ آن را از یک نسخه پشتیبان سالم بازیابی کنید")
+                      .arg(quoted(source));
+        *reason = FailureText::withDetail(why, copyProblem.detail);
         return false;
     };
     if (!database.isOpen())
@@ -195,14 +202,12 @@ bool isDatabaseFile(const QString& path, QString* error)
         return false;
     }
     file.close();
-    const QString problem = inspectFile(path, registerProblems);
-    if (problem.isEmpty())
+    const Problem problem = inspectFile(path, registerProblems);
+    if (problem.none())
         return true;
-    // The first line is the reason, any detail of the engine follows on its own lines.
-    const int lineEnd = problem.indexOf(QLatin1Char('\n'));
-    const QString reason = lineEnd < 0 ? problem : problem.left(lineEnd);
-    setError(error, QStringLiteral("فایل %1 بانک اطلاعاتی کاویرو نیست: %2.").arg(quoted(path), reason) +
-                        (lineEnd < 0 ? QString() : problem.mid(lineEnd)));
+    setError(error, FailureText::withDetail(
+                        QStringLiteral("فایل %1 بانک اطلاعاتی کاویرو نیست: %2.").arg(quoted(path), problem.reason),
+                        problem.detail));
     return false;
 }
 
@@ -219,9 +224,10 @@ bool restore(Database& database, const QString& backupPath, QString* error)
         // in case it was not written as it was read.
         KeptCopy kept(target);
         const CompleteFile::Check check = [](const QString& copy, QString* reason) {
-            const QString problem = inspectFile(copy, registerProblems);
-            *reason = FailureText::withDetail(QStringLiteral("نسخه نوشته شده با نسخه پشتیبان یکی نبود"), problem);
-            return problem.isEmpty();
+            const Problem problem = inspectFile(copy, registerProblems);
+            *reason = FailureText::withDetail(
+                QStringLiteral("نسخه نوشته شده با نسخه پشتیبان یکی نبود: %1").arg(problem.reason), problem.detail);
+            return problem.none();
         };
         if (!copyFile(backupPath, target, error, check)) {
             if (!database.resume() && error)

@@ -43,6 +43,17 @@ bool sameValues(const QSettings& a, const QSettings& b)
     return true;
 }
 
+// The draft and its check are working files that nothing keeps: written and checked for size,
+// without the wait for the disk that the settings file itself is given.
+bool writeScratch(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) || file.write(bytes) != bytes.size())
+        return false;
+    file.close();
+    return QFileInfo(path).size() == bytes.size();
+}
+
 // QSettings remembers what it read of a file for the whole process and reads the file again
 // only when its size or time has changed. A file replaced within the same millisecond by one
 // of the same size would go on being read as the old one.
@@ -103,10 +114,9 @@ bool write(const QList<Value>& values, QString* error)
         QFile old(path);
         if (!old.open(QIODevice::ReadOnly))
             return fail(FailureText::withDetail(notWritten(path, QStringLiteral("خواندنی نیست")), old.errorString()));
-        QString draftError;
-        if (!CompleteFile::writeAll(draftPath, old.readAll(), &draftError))
-            return fail(FailureText::withDetail(
-                notWritten(path, QStringLiteral("پیش‌نویس آن نوشته نشد")), draftError));
+        if (!writeScratch(draftPath, old.readAll()))
+            return fail(notWritten(
+                path, QStringLiteral("پیش‌نویس آن نوشته نشد؛ شاید دیسک پر باشد")));
     }
     QSettings draft(draftPath, QSettings::IniFormat);
     for (const Value& v : values)
@@ -122,7 +132,7 @@ bool write(const QList<Value>& values, QString* error)
     const QByteArray bytes = written.readAll();
     // Read back under a name that was never read before, so that it comes from the disk.
     const QString checkPath = work.filePath(QStringLiteral("check.ini"));
-    if (!CompleteFile::writeAll(checkPath, bytes) || !sameValues(QSettings(checkPath, QSettings::IniFormat), draft))
+    if (!writeScratch(checkPath, bytes) || !sameValues(QSettings(checkPath, QSettings::IniFormat), draft))
         return fail(notWritten(
             path,
             QStringLiteral("پیش‌نویس آن کامل نوشته نشد؛ شاید دیسک پر باشد")));
