@@ -16,8 +16,13 @@
 #include <QIcon>
 #include <QStyle>
 
+#include <csignal>
+
 int runKaviro(QApplication& app)
 {
+    // A file that may not grow further (a limit on file sizes) fails its write, which the
+    // program reports, instead of ending the program in the middle of it.
+    std::signal(SIGXFSZ, SIG_IGN);
     app.setApplicationName(QStringLiteral("KAVIRO"));
     app.setLayoutDirection(Qt::RightToLeft);
     Fonts::install(app);

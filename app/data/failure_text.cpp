@@ -22,7 +22,9 @@ QString about(const QString& sentence, const QString& path, const QString& detai
 
 QString quotedPath(const QString& path)
 {
-    return QStringLiteral("«") + QDir::toNativeSeparators(path) + QStringLiteral("»");
+    // A path reads from left to right inside the right-to-left sentence: isolated, its leading
+    // "/" stays in front of it instead of wandering to its end.
+    return QStringLiteral("«\u2066") + QDir::toNativeSeparators(path) + QStringLiteral("\u2069»");
 }
 
 QString reasonOf(int error)

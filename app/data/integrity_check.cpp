@@ -10,7 +10,7 @@
 namespace {
 
 // Enough of SQLite's report to say what is wrong; a badly damaged file lists thousands of pages.
-constexpr int ReportedProblems = 5;
+constexpr int ReportedProblems = 1;
 
 } // namespace
 
