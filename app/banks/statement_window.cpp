@@ -4,6 +4,8 @@
 #include "banks/form_controls.h"
 #include "data/bank_ledger.h"
 #include "data/data_control.h"
+#include "data/database.h"
+#include "data/failure_text.h"
 #include "numtype.h"
 #include "tolvan_resizer.h"
 #include "ui/data_grid.h"
@@ -24,7 +26,7 @@ constexpr int DesignedHeight = 520;
 
 const QString CaptionStart = QStringLiteral("صورتحساب بانك");
 const QString DeleteQuestion = QStringLiteral(" آيا مطمئن به حذف اين گزينه از ليست هستيد! ");
-const QString NotDeleted = QStringLiteral("سطر حساب حذف نشد.");
+const QString NotDeleted = QStringLiteral("سطر حساب از بانک اطلاعاتی %1 حذف نشد.");
 
 // Places a child by its distance from the right edge of the window, the way it is read.
 template <typename W> W* place(W* widget, int fromRight, int top, int width, int height)
@@ -145,6 +147,7 @@ void StatementWindow::deleteLine()
         return;
     if (Messages::ask(this, DeleteQuestion, m_lines->value(QStringLiteral("shomreh")).toString()) &&
         !m_lines->deleteCurrent())
-        Messages::show(this, NotDeleted + QLatin1Char('\n') + m_lines->lastError(), Messages::Icon::Critical);
+        Messages::show(this, FailureText::about(NotDeleted, m_lines->database().filePath(), m_lines->lastError()),
+                       Messages::Icon::Critical);
     reload();
 }

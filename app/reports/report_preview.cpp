@@ -1,5 +1,6 @@
 #include "reports/report_preview.h"
 
+#include "data/failure_text.h"
 #include "reports/report_engine.h"
 #include "ui/messages.h"
 
@@ -40,8 +41,10 @@ void showPreview(ReportEngine& report, QWidget* parent)
 void show(ReportEngine& report, QWidget* parent)
 {
     if (!report.readable()) {
-        Messages::show(parent, QStringLiteral("اطلاعات گزارش خوانده نشد: ") + report.errorText(),
-                       Messages::Icon::Critical);
+        Messages::show(
+            parent,
+            FailureText::withDetail(QStringLiteral("اطلاعات گزارش از بانک اطلاعاتی خوانده نشد."), report.errorText()),
+            Messages::Icon::Critical);
         return;
     }
     if (presenter())
