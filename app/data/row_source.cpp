@@ -40,3 +40,26 @@ QVariant QueryRowSource::value(int column) const
 {
     return column < 0 ? QVariant() : m_query.value(column);
 }
+
+std::optional<QVariantList> QueryRowSource::longestValues(const QString& column, int count)
+{
+    QString quoted = column;
+    quoted.replace(QLatin1Char('"'), QLatin1String("\"\""));
+    quoted = QLatin1Char('"') + quoted + QLatin1Char('"');
+    QSqlQuery query(m_db);
+    query.setForwardOnly(true);
+    if (!query.prepare(
+            QStringLiteral("SELECT DISTINCT %1 FROM (%2) ORDER BY length(%1) DESC LIMIT ?").arg(quoted, m_sql)))
+        return std::nullopt;
+    for (const QVariant& value : m_binds)
+        query.addBindValue(value);
+    query.addBindValue(count);
+    if (!query.exec())
+        return std::nullopt;
+    QVariantList values;
+    while (query.next())
+        values << query.value(0);
+    if (query.lastError().isValid())
+        return std::nullopt;
+    return values;
+}

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "reports/report_definition.h"
-#include "reports/text_widths.h"
 
 #include <QHash>
 #include <QRectF>
@@ -14,9 +13,9 @@
 #include <vector>
 
 class BandPainter;
-class QPaintDevice;
 class QPainter;
 class RowSource;
+class TextWidths;
 
 // Where a page starts: the row about to be printed and the step it is at, the group that is
 // open and the running totals. The layout keeps one of these a page; painting resumes from it.
@@ -45,13 +44,16 @@ struct ReportPageStart
 
 // One walk over the rows, laying out or painting. It places the rows band by band and starts
 // a new page whenever the next band does not fit; what it carries from page to page is a
-// ReportPageStart, so a walk can begin at any page the layout recorded.
+// ReportPageStart, so a walk can begin at any page the layout recorded. It works in
+// millimetres, with texts measured by TextWidths, so that painting on any device breaks the
+// pages where the layout did.
 class ReportPass
 {
 public:
-    // summed: the columns whose sums the report prints, in the order of the totals.
+    // summed: the columns whose sums the report prints, in the order of the totals; content:
+    // the page's printable area in millimetres.
     ReportPass(const ReportDefinition& definition, RowSource& rows, const std::vector<QString>& summed,
-               const QPaintDevice& device, const QSizeF& content);
+               TextWidths& widths, const QSizeF& content);
     ~ReportPass();
 
     // Laying out: where each page starts.
@@ -87,7 +89,8 @@ private:
     void openGroup(const QVariant& key);
     void closeGroup();
     void accumulate();
-    qreal detailHeight();
+    qreal bandHeight(const ReportBand& band, BandKind kind);
+    qreal detailHeight() { return bandHeight(m_def.detail, BandKind::Detail); }
     bool ensure(qreal height);
     bool newPage();
     void beginPage();
@@ -100,10 +103,8 @@ private:
     const std::vector<QString>& m_summed;
     std::vector<int> m_summedIndex;
     QHash<QString, int> m_columns;
-    std::vector<const ReportItem*> m_growing;
-    TextWidths m_widths;
-    const qreal m_fx;
-    const qreal m_fy;
+    TextWidths& m_widths;
+    const QSizeF m_content;
     const qreal m_bottom;
 
     std::unique_ptr<BandPainter> m_painter;

@@ -328,14 +328,17 @@ void TestReportEngine::resumedPageMatchesContinuousPass()
     QPainter painter(&continuous);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);
-    const QPageLayout layout = report->definition().pageLayout();
+    const QPageLayout layout = report->pageLayout();
     const qreal scale = width / layout.fullRect(QPageLayout::Millimeter).width();
     const QRectF paintable = layout.paintRect(QPageLayout::Millimeter);
     const QRectF area(paintable.topLeft() * scale, paintable.size() * scale);
-    QVERIFY(report->paintPages(painter, area, 0, 2, [&continuous] {
-        continuous.fill(Qt::white);
-        return true;
-    }));
+    QVERIFY(report->paintPages(
+        painter, area, 0, 2,
+        [&continuous] {
+            continuous.fill(Qt::white);
+            return true;
+        },
+        paintable.size()));
     painter.end();
     QVERIFY(continuous == alone);
 }
