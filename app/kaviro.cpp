@@ -9,6 +9,7 @@
 #include "ui/fonts.h"
 #include "ui/messages.h"
 #include "ui/persian_keyboard.h"
+#include "ui/translations.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -18,6 +19,7 @@ int runKaviro(QApplication& app)
 {
     app.setApplicationName(QStringLiteral("KAVIRO"));
     app.setLayoutDirection(Qt::RightToLeft);
+    Translations::installQtPersian(app);
     Fonts::install(app);
     app.setWindowIcon(
         QIcon::fromTheme(QStringLiteral("wallet-open"), app.style()->standardIcon(QStyle::SP_DriveHDIcon)));

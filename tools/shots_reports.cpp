@@ -8,6 +8,7 @@
 #include "reports/print_settings_dialog.h"
 #include "reports/report_engine.h"
 #include "reports/report_output.h"
+#include "reports/report_preview_window.h"
 #include "samples.h"
 #include "shots.h"
 
@@ -105,6 +106,14 @@ const ShotRegistrar reports("reports", [](ShotContext& context) {
     save(ChequeReports::chequeReport(db, byDate).get(), context, QStringLiteral("report_cheques"));
     save(ChequeReports::archiveReport(db, byDate).get(), context, QStringLiteral("report_archive"));
     save(expenseReport(db).get(), context, QStringLiteral("report_expenses"));
+
+    // The preview as it opens on the cheque list.
+    const std::unique_ptr<ReportEngine> cheques = ChequeReports::chequeReport(db, byDate);
+    ReportPreviewWindow preview(*cheques, &context.main);
+    if (preview.prepare()) {
+        preview.resize(1200, 800);
+        grabInto(preview, context, QStringLiteral("report_preview"));
+    }
 });
 
 } // namespace

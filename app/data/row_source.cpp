@@ -43,9 +43,10 @@ QVariant QueryRowSource::value(int column) const
 
 std::optional<QVariantList> QueryRowSource::longestValues(const QString& column, int count)
 {
-    QString quoted = column;
-    quoted.replace(QLatin1Char('"'), QLatin1String("\"\""));
-    quoted = QLatin1Char('"') + quoted + QLatin1Char('"');
+    // In brackets a name is always a column: SQLite takes an unknown "name" for a text.
+    if (column.contains(QLatin1Char(']')))
+        return std::nullopt;
+    const QString quoted = QLatin1Char('[') + column + QLatin1Char(']');
     QSqlQuery query(m_db);
     query.setForwardOnly(true);
     if (!query.prepare(

@@ -187,7 +187,7 @@ qint64 ReportEngine::rowsOn(int page) const
     return page >= 0 && page < pageCount() ? m_pages[size_t(page)].rows : 0;
 }
 
-double ReportEngine::sum(const QString& column) const
+long double ReportEngine::sum(const QString& column) const
 {
     for (size_t i = 0; i < m_summed.size() && i < m_sums.size(); ++i) {
         if (m_summed[i].compare(column, Qt::CaseInsensitive) == 0)
@@ -222,14 +222,17 @@ bool ReportEngine::paintPages(QPainter& painter, const QRectF& area, int first, 
     return painted;
 }
 
-bool ReportEngine::print(QPagedPaintDevice& device, const Progress& progress)
+bool ReportEngine::print(QPagedPaintDevice& device, const Progress& progress, int first, int last)
 {
     m_stopped = false;
     const QRectF area(0, 0, device.width(), device.height());
     const QSizeF content = millimetresOf(device, area.size());
     if ((!m_laidOut || !sameSize(m_content, content)) && !layout(content))
         return false;
-    if (progress && !progress(0, pageCount())) {
+    first = std::max(first, 0);
+    last = std::min(last, pageCount() - 1);
+    const int count = last - first + 1;
+    if (progress && !progress(0, count)) {
         m_stopped = true;
         return false;
     }
@@ -241,8 +244,8 @@ bool ReportEngine::print(QPagedPaintDevice& device, const Progress& progress)
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);
     int page = 0;
-    bool painted = paintPages(painter, area, 0, INT_MAX, [&] {
-        if (progress && !progress(++page, pageCount())) {
+    bool painted = paintPages(painter, area, first, last, [&] {
+        if (progress && !progress(++page, count)) {
             m_stopped = true;
             return false;
         }
@@ -252,7 +255,7 @@ bool ReportEngine::print(QPagedPaintDevice& device, const Progress& progress)
     if (m_stopped)
         m_error = QStringLiteral("stopped");
     else if (painted && progress)
-        progress(pageCount(), pageCount());
+        progress(count, count);
     return painted && !m_stopped;
 }
 

@@ -10,6 +10,7 @@
 #include <QSizeF>
 #include <QString>
 
+#include <climits>
 #include <functional>
 #include <memory>
 #include <vector>
@@ -62,7 +63,7 @@ public:
     qint64 firstRowOn(int page) const;
     qint64 rowsOn(int page) const;
     // The sum of a summed column over all rows, after the layout.
-    double sum(const QString& column) const;
+    long double sum(const QString& column) const;
     // The widths of the table's columns from the leading edge, in millimetres, as laid out.
     QList<qreal> columnWidths() const { return m_columnWidths; }
 
@@ -73,9 +74,9 @@ public:
     bool paintPages(QPainter& painter, const QRectF& area, int first, int last,
                     const std::function<bool()>& nextPage = {}, QSizeF content = QSizeF());
     bool paintPage(QPainter& painter, int page, const QRectF& area) { return paintPages(painter, area, page, page); }
-    // Lays the report out on the device's printable area and paints all of its pages, one
-    // device page each.
-    bool print(QPagedPaintDevice& device, const Progress& progress = {});
+    // Lays the report out on the device's printable area and paints its pages first..last
+    // (all of them by default), one device page each.
+    bool print(QPagedPaintDevice& device, const Progress& progress = {}, int first = 0, int last = INT_MAX);
     // The last print was stopped by its progress.
     bool wasStopped() const { return m_stopped; }
 
@@ -99,7 +100,7 @@ private:
     QList<qreal> m_columnWidths;
     std::vector<ReportPageStart> m_pages;
     std::vector<QString> m_summed;
-    std::vector<double> m_sums;
+    std::vector<long double> m_sums;
     qint64 m_rowCount = 0;
     bool m_laidOut = false;
     bool m_stopped = false;

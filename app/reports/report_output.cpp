@@ -124,6 +124,11 @@ bool writePdf(ReportEngine& report, const QString& path, QString* error, const R
         setError(error, QStringLiteral("نوشتن فايل %1 کامل نشد (%2).").arg(native(path), reason));
         return false;
     }
+    // A temporary file is for its owner's eyes only; the PDF is the user's to share. An older
+    // file of that name keeps its own permissions.
+    part.setPermissions(QFileInfo::exists(path) ? QFile::permissions(path)
+                                                : QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                                      QFileDevice::ReadGroup | QFileDevice::ReadOther);
     // rename() puts the finished file in the place of an older one in one step.
     if (std::rename(QFile::encodeName(part.fileName()).constData(), QFile::encodeName(path).constData()) != 0) {
         setError(error, QStringLiteral("فايل %1 جايگزين نشد (%2).")

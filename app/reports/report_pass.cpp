@@ -264,9 +264,11 @@ QString ReportPass::textOf(const ReportItem& item, BandKind kind) const
         const auto at = std::find_if(m_summed.begin(), m_summed.end(), [&](const QString& name) {
             return name.compare(item.column, Qt::CaseInsensitive) == 0;
         });
-        const std::vector<double>& sums = inGroup ? m_c.groupSums : m_c.reportSums;
+        const std::vector<long double>& sums = inGroup ? m_c.groupSums : m_c.reportSums;
         const size_t index = static_cast<size_t>(at - m_summed.begin());
-        return ReportValues::format(index < sums.size() ? sums[index] : 0.0, item.format);
+        const long double sum = index < sums.size() ? sums[index] : 0;
+        return item.format == ReportItem::Format::Grouped ? ReportValues::groupedSum(sum)
+                                                          : ReportValues::format(double(sum), item.format);
     }
     case ReportItem::Source::Count:
         return ReportValues::format(inGroup ? m_c.groupCount : m_c.reportCount, item.format);

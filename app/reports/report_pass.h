@@ -34,9 +34,11 @@ struct ReportPageStart
     Step step = Step::GroupBreak;
     bool groupOpen = false;
     QVariant groupKey;
-    std::vector<double> groupSums;
+    // Wider than a double, which holds whole numbers exactly up to 16 digits only: a total
+    // of 18 digits must come out to the rial.
+    std::vector<long double> groupSums;
     qint64 groupCount = 0;
-    std::vector<double> reportSums;
+    std::vector<long double> reportSums;
     qint64 reportCount = 0;
     // Rows printed on the page, counted while laying out.
     qint64 rows = 0;

@@ -45,7 +45,10 @@ QString dates(const QString& from, const QString& to)
 
 } // namespace
 
-QString describe(const ReportQueries::Selection& s, bool archive)
+namespace {
+
+// "بانک «ملت»، وضعيت «پاس شد» ؛ ترتيب: تاريخ چک"
+QString body(const ReportQueries::Selection& s, bool archive)
 {
     QStringList parts;
     switch (s.rule) {
@@ -76,7 +79,14 @@ QString describe(const ReportQueries::Selection& s, bool archive)
         parts << (archive ? QStringLiteral("همه چک هاي بايگاني") : QStringLiteral("همه چک ها"));
         break;
     }
-    return Chosen + parts.join(Comma) + Ordered + orderName(s.order, archive);
+    return parts.join(Comma) + Ordered + orderName(s.order, archive);
+}
+
+} // namespace
+
+QString describe(const ReportQueries::Selection& s, bool archive)
+{
+    return s.rule == Rule::None ? QString() : Chosen + body(s, archive);
 }
 
 QString deciding(const ReportQueries::ReportChoice& choice, bool archive)
@@ -89,7 +99,7 @@ QString deciding(const ReportQueries::ReportChoice& choice, bool archive)
             return QStringLiteral("جستجوي ترکيبي بانک را همراه با وضعيت يا نوع چک مي خواهد.");
         return QStringLiteral("هنوز فيلتر يا ترتيبي انتخاب نشده است.");
     }
-    QString line = QStringLiteral("چاپ بر اساس ") + describe(s, archive);
+    QString line = QStringLiteral("چاپ مي شود: ") + body(s, archive);
     QStringList asides;
     if (combined && s.rule != Rule::Combined) {
         asides << (s.rule == Rule::Order || s.rule == Rule::Kind

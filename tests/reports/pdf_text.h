@@ -51,14 +51,15 @@ private:
 
 // Persian as pdftotext gives it back: presentation forms, bidi marks, and the Persian or
 // Arabic forms of yeh, kaf and heh depending on the font. Folded, a printed caption can be
-// compared with the text it was printed from.
+// compared with the text it was printed from. Tatweels go too: a narrow column prints its
+// stretched heading without them.
 inline QString folded(const QString& text)
 {
     QString plain = text.normalized(QString::NormalizationForm_KC);
     QString out;
     for (const QChar c : plain) {
         const char16_t u = c.unicode();
-        if ((u >= 0x202A && u <= 0x202E) || (u >= 0x2066 && u <= 0x2069) || u == 0x200E || u == 0x200F)
+        if ((u >= 0x202A && u <= 0x202E) || (u >= 0x2066 && u <= 0x2069) || u == 0x200E || u == 0x200F || u == 0x0640)
             continue;
         if (u == 0x06CC || u == 0x0649)
             out += QChar(0x064A);
