@@ -3,7 +3,9 @@
 #include "reports/report_engine.h"
 #include "reports/report_output.h"
 
+#include <QMap>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QStringList>
 #include <QTemporaryDir>
 
@@ -71,4 +73,31 @@ inline QString folded(const QString& text)
             out += c;
     }
     return out;
+}
+
+constexpr double PointsPerMillimetre = 72 / 25.4;
+
+// Where a word is printed across the page, in points from its left edge.
+struct PdfWord
+{
+    double xMin;
+    double xMax;
+};
+
+// The words of the first page by their text (the last of the same text wins).
+inline QMap<QString, PdfWord> pdfWords(const QString& pdf)
+{
+    QProcess process;
+    process.start(QStringLiteral("pdftotext"),
+                  {QStringLiteral("-bbox"), QStringLiteral("-l"), QStringLiteral("1"), pdf, QStringLiteral("-")});
+    process.waitForFinished(60000);
+    const QString html = QString::fromUtf8(process.readAllStandardOutput());
+    QMap<QString, PdfWord> words;
+    const QRegularExpression word(
+        QStringLiteral("<word xMin=\"([0-9.]+)\" yMin=\"[0-9.]+\" xMax=\"([0-9.]+)\"[^>]*>([^<]*)</word>"));
+    for (auto it = word.globalMatch(html); it.hasNext();) {
+        const auto match = it.next();
+        words.insert(match.captured(3), {match.captured(1).toDouble(), match.captured(2).toDouble()});
+    }
+    return words;
 }

@@ -85,32 +85,6 @@ QString beside(const QString& page, const QString& caption)
     return pattern.match(page).captured(1);
 }
 
-struct Word
-{
-    double xMin;
-    double xMax;
-};
-
-// Word boxes of the first page, in points from the page's left edge.
-QMap<QString, Word> wordBoxes(const QString& pdf)
-{
-    QProcess process;
-    process.start(QStringLiteral("pdftotext"),
-                  {QStringLiteral("-bbox"), QStringLiteral("-l"), QStringLiteral("1"), pdf, QStringLiteral("-")});
-    process.waitForFinished(60000);
-    const QString html = QString::fromUtf8(process.readAllStandardOutput());
-    QMap<QString, Word> words;
-    const QRegularExpression word(
-        QStringLiteral("<word xMin=\"([0-9.]+)\" yMin=\"[0-9.]+\" xMax=\"([0-9.]+)\"[^>]*>([^<]*)</word>"));
-    for (auto it = word.globalMatch(html); it.hasNext();) {
-        const auto match = it.next();
-        words.insert(match.captured(3), {match.captured(1).toDouble(), match.captured(2).toDouble()});
-    }
-    return words;
-}
-
-constexpr double PointsPerMillimetre = 72 / 25.4;
-
 } // namespace
 
 class TestReportEngine : public QObject
@@ -321,13 +295,13 @@ void TestReportEngine::rightToLeftColumns()
     auto report = engine(d, {{QStringLiteral("FIRST"), 0, QStringLiteral("SECOND")}});
     PdfText pdf;
     QVERIFY2(pdf.render(*report), qPrintable(pdf.error()));
-    const QMap<QString, Word> words = wordBoxes(pdf.folder() + QStringLiteral("/report1.pdf"));
+    const QMap<QString, PdfWord> words = pdfWords(pdf.folder() + QStringLiteral("/report1.pdf"));
     QVERIFY(words.contains(QStringLiteral("FIRST")) && words.contains(QStringLiteral("SECOND")));
     const double pageRight = 210 - 10;
     const double pageLeft = 10;
     const double tolerance = 3; // millimetres: the cell's padding and the glyphs' side bearings
-    const Word first = words.value(QStringLiteral("FIRST"));
-    const Word second = words.value(QStringLiteral("SECOND"));
+    const PdfWord first = words.value(QStringLiteral("FIRST"));
+    const PdfWord second = words.value(QStringLiteral("SECOND"));
     if (rightToLeft) {
         QVERIFY(first.xMin > second.xMax);
         QVERIFY(qAbs(first.xMax / PointsPerMillimetre - pageRight) < tolerance);

@@ -321,6 +321,14 @@ void TestReportLayout::narrowPagesKeepFiguresWhole()
     QCOMPARE(beside(text, QStringLiteral("TOTAL")), QStringLiteral("39,999,999,999,999,960"));
     for (int i = 0; i < 40; ++i)
         QVERIFY2(text.contains(QStringLiteral("row%1").arg(i)), qPrintable(QString::number(i)));
+    // Smaller, not spilling over: the amount stays inside its cell.
+    const QMap<QString, PdfWord> words = pdfWords(pdf.folder() + QStringLiteral("/report1.pdf"));
+    QVERIFY(words.contains(QStringLiteral("999,999,999,999,999")));
+    const PdfWord amount = words.value(QStringLiteral("999,999,999,999,999"));
+    const qreal cell = report.columnWidths().at(3) - 2 * BandPainter::SidePadding;
+    QVERIFY2(
+        (amount.xMax - amount.xMin) / PointsPerMillimetre <= cell + 0.3,
+        qPrintable(QStringLiteral("%1 mm in %2 mm").arg((amount.xMax - amount.xMin) / PointsPerMillimetre).arg(cell)));
 }
 
 void TestReportLayout::totalsAreExactToTheRial()
