@@ -13,6 +13,7 @@
 #include "ui/messages.h"
 #include "ui/persian_keyboard.h"
 #include "ui/program_identity.h"
+#include "ui/translations.h"
 
 #include <QApplication>
 #include <QStandardPaths>
@@ -26,6 +27,7 @@ int runKaviro(QApplication& app)
     std::signal(SIGXFSZ, SIG_IGN);
     app.setApplicationName(QStringLiteral("KAVIRO"));
     app.setLayoutDirection(Qt::RightToLeft);
+    Translations::installQtPersian(app);
     Fonts::install(app);
     ProgramIdentity::apply(app);
 
