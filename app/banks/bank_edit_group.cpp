@@ -3,6 +3,7 @@
 #include "banks/form_controls.h"
 #include "data/bank_ledger.h"
 #include "data/data_control.h"
+#include "data/tables.h"
 #include "ui/enter_path.h"
 #include "ui/messages.h"
 
@@ -106,9 +107,9 @@ void BankEditGroup::openEdit()
         return;
     m_newBank = false;
     m_editId = m_banks.currentId();
-    m_name->setText(m_banks.value(QStringLiteral("Name")).toString());
-    m_account->setText(m_banks.value(QStringLiteral("shh")).toString());
-    m_branch->setText(m_banks.value(QStringLiteral("Mandeh")).toString());
+    m_name->setText(m_banks.value(BankTable::BankName).toString());
+    m_account->setText(m_banks.value(BankTable::Account).toString());
+    m_branch->setText(m_banks.value(BankTable::Branch).toString());
     show();
     m_name->setFocus();
 }
@@ -124,7 +125,7 @@ void BankEditGroup::save()
     if (m_newBank ? saveNew() : saveEdit())
         return;
     // The boxes keep what was typed, so that the user can try again.
-    Messages::show(this, (m_newBank ? NotAdded : NotChanged) + QLatin1Char('\n') + m_banks.lastError(),
+    Messages::show(this, (m_newBank ? NotAdded : NotChanged) + QLatin1Char('\n') + m_banks.errorText(),
                    Messages::Icon::Critical);
 }
 

@@ -7,6 +7,7 @@
 #include "data/bank_ledger.h"
 #include "data/data_control.h"
 #include "data/database.h"
+#include "data/tables.h"
 #include "ui/data_grid.h"
 #include "ui/messages.h"
 
@@ -56,7 +57,7 @@ void BanksWindow::buildControls()
     using FormControls::button;
     m_grid = new DataGrid(this);
     m_grid->setObjectName(QStringLiteral("DataGrid1"));
-    m_grid->bind(m_banks, {QStringLiteral("Name"), QStringLiteral("SHh"), QStringLiteral("Mandeh")},
+    m_grid->bind(m_banks, {BankTable::BankName, BankTable::Account, BankTable::Branch},
                  {blanksBefore(18, QStringLiteral("نام بانك")), blanksBefore(16, QStringLiteral("شماره حساب")),
                   blanksBefore(15, QStringLiteral("كد و نام شعبه"))});
     FormControls::designedHeader(m_grid->horizontalHeader());
@@ -160,8 +161,8 @@ void BanksWindow::openStatement()
 {
     if (!m_banks->hasCurrent())
         return;
-    StatementWindow statement(m_database, m_banks->value(QStringLiteral("Id")).toLongLong(),
-                              m_banks->value(QStringLiteral("Name")).toString(), this);
+    StatementWindow statement(m_database, m_banks->value(BankTable::Id).toLongLong(),
+                              m_banks->value(BankTable::BankName).toString(), this);
     statement.exec();
     activate();
 }

@@ -4,6 +4,7 @@
 
 #include "data/archive_queries.h"
 #include "data/data_control.h"
+#include "data/tables.h"
 #include "numtype.h"
 #include "ui/data_grid.h"
 #include "ui/date_box.h"
@@ -44,7 +45,7 @@ void ArchiveWindow::buildControls()
 
     // The list.
     m_grid = place(named(new DataGrid(this), "DataGrid1"), 10, GridTop, 720, GridHeight);
-    m_grid->bind(m_archive, ArchiveQueries::listColumns(), ArchiveQueries::listCaptions(), {QStringLiteral("MB")});
+    m_grid->bind(m_archive, ArchiveQueries::listColumns(), ArchiveQueries::listCaptions(), {ArchiveTable::Amount});
     m_grid->keepWidthsIn(QStringLiteral("DataGird8"),
                          {QStringLiteral("0"), QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"),
                           QStringLiteral("4"), QStringLiteral("5"), QStringLiteral("6")});

@@ -4,6 +4,7 @@
 #include "data/cheque_queries.h"
 #include "data/data_control.h"
 #include "data/database.h"
+#include "data/tables.h"
 #include "numtype.h"
 #include "settings/settings_store.h"
 #include "startup/owner_name_window.h"
@@ -46,10 +47,10 @@ MainWindow::MainWindow(Database& database, QWidget* parent)
 
 void MainWindow::load()
 {
-    m_cheques->setRecordSource(ChequeQueries::All);
-    m_cheques->setTotalExpression(QStringLiteral("Mab"));
+    m_cheques->setRecordSource(ChequeQueries::all());
+    m_cheques->setTotal(ChequeTable::Amount);
     if (!m_cheques->refresh())
-        Messages::show(this, QStringLiteral("فهرست چک‌ها خوانده نشد: ") + m_cheques->lastError(),
+        Messages::show(this, QStringLiteral("فهرست چک‌ها خوانده نشد: ") + m_cheques->errorText(),
                        Messages::Icon::Critical);
     m_grid->restoreRowHeight();
     setWindowTitle(OwnerNameWindow::mainWindowTitle(SettingsStore::read(QStringLiteral("1"), QStringLiteral("2"))));
@@ -101,9 +102,9 @@ int MainWindow::runModal(QDialog& dialog)
     return result;
 }
 
-void MainWindow::showSource(const QString& sql, const QVariantList& binds)
+void MainWindow::showSource(const RecordSource& source)
 {
-    m_cheques->setRecordSource(sql, binds);
+    m_cheques->setRecordSource(source);
     if (!m_cheques->refresh())
         showFigures(); // the list keeps the rows it had; so do its figures
 }
@@ -136,9 +137,9 @@ void MainWindow::deleteCheque(bool fromMenu)
     }
     const QString question = fromMenu ? QStringLiteral(" آيا مطمئن به حذف اين گزينه از ليست هستيد؟ ")
                                       : QStringLiteral(" آيا مطمئن به حذف اين گزينه از ليست هستيد! ");
-    if (Messages::ask(this, question, m_cheques->value(QStringLiteral("SH")).toString())) {
+    if (Messages::ask(this, question, m_cheques->value(ChequeTable::Description).toString())) {
         if (!m_cheques->deleteCurrent())
-            Messages::show(this, QStringLiteral("چک حذف نشد: ") + m_cheques->lastError(), Messages::Icon::Critical);
+            Messages::show(this, QStringLiteral("چک حذف نشد: ") + m_cheques->errorText(), Messages::Icon::Critical);
     }
     m_cheques->refresh();
     showFigures();

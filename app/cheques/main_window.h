@@ -4,6 +4,7 @@
 #include <QPalette>
 
 class DataControl;
+struct RecordSource;
 class DataGrid;
 class Database;
 class DateBox;
@@ -82,7 +83,7 @@ private:
     void load();
     void applyAppearance();
     void showFigures();
-    void showSource(const QString& sql, const QVariantList& binds);
+    void showSource(const RecordSource& source);
     void searchText();
     void chooseSearchColumn(int index);
     void searchDateRange();

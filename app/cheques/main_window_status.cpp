@@ -5,6 +5,7 @@
 #include "data/cheque_status.h"
 #include "data/data_control.h"
 #include "data/database.h"
+#include "data/tables.h"
 #include "ui/messages.h"
 
 #include <QGroupBox>
@@ -25,7 +26,7 @@ void MainWindow::settleCheque(const QString& question, bool pass)
     if (!m_cheques->hasCurrent())
         return;
     const qint64 id = m_cheques->currentId();
-    const QString title = m_cheques->value(QStringLiteral("SH")).toString();
+    const QString title = m_cheques->value(ChequeTable::Description).toString();
     if (!Messages::ask(this, question, title))
         return;
     QString error;
@@ -57,7 +58,7 @@ void MainWindow::resetCheque()
     if (!m_cheques->hasCurrent())
         return;
     const qint64 id = m_cheques->currentId();
-    const QString title = m_cheques->value(QStringLiteral("SH")).toString();
+    const QString title = m_cheques->value(ChequeTable::Description).toString();
     if (!Messages::ask(this, QStringLiteral("  .چک مورد نظر به حالت اوليه برگردد "), title))
         return;
     QString error;
@@ -95,7 +96,7 @@ void MainWindow::archiveCheque()
                        Messages::Icon::Critical);
         return;
     }
-    const QString title = m_cheques->value(QStringLiteral("SH")).toString();
+    const QString title = m_cheques->value(ChequeTable::Description).toString();
     if (!Messages::ask(this, QStringLiteral(" آيا مايل هستيد چک مورد نظر به ليست بايگاني اضافه شود . "), title))
         return;
     QString error;

@@ -4,6 +4,7 @@
 
 #include "data/cheque_queries.h"
 #include "data/data_control.h"
+#include "data/tables.h"
 #include "numtype.h"
 #include "ui/data_grid.h"
 #include "ui/date_box.h"
@@ -70,7 +71,7 @@ void MainWindow::buildControls()
 
     // The list.
     m_grid = place(named(new DataGrid(area), "DataGrid1"), 10, 48, 820, 462);
-    m_grid->bind(m_cheques, ChequeQueries::listColumns(), ChequeQueries::listCaptions(), {QStringLiteral("Mab")});
+    m_grid->bind(m_cheques, ChequeQueries::listColumns(), ChequeQueries::listCaptions(), {ChequeTable::Amount});
     m_grid->keepWidthsIn(QStringLiteral("DataGird"),
                          {QStringLiteral("0"), QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"),
                           QStringLiteral("4"), QStringLiteral("5"), QStringLiteral("6"), QStringLiteral("7"),

@@ -2,11 +2,11 @@
 
 #include "data/schema.h"
 #include "data/search_index.h"
+#include "data/sqlite_engine.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QSqlError>
-#include <QSqlQuery>
 #include <QUuid>
 
 #include <sys/stat.h>
@@ -29,7 +29,8 @@ quint64 inodeOf(const QString& path)
 
 Database::Database(const QString& dataDir)
     : m_dataDir(QDir(dataDir).absolutePath()),
-      m_connectionName(QStringLiteral("kaviro-") + QUuid::createUuid().toString(QUuid::WithoutBraces))
+      m_connectionName(QStringLiteral("kaviro-") + QUuid::createUuid().toString(QUuid::WithoutBraces)),
+      m_engine(std::make_unique<SqliteEngine>())
 {}
 
 Database::~Database()
@@ -40,7 +41,7 @@ Database::~Database()
 SearchIndex& Database::searchIndex()
 {
     if (!m_searchIndex)
-        m_searchIndex = std::make_unique<SearchIndex>();
+        m_searchIndex = std::make_unique<SearchIndex>(*m_engine);
     return *m_searchIndex;
 }
 
@@ -57,9 +58,9 @@ QString Database::locateFile(const QString& dataDir)
 
 bool Database::openConnection()
 {
-    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connectionName);
+    QSqlDatabase db = QSqlDatabase::addDatabase(m_engine->driverName(), m_connectionName);
     db.setDatabaseName(m_filePath);
-    db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=3000"));
+    db.setConnectOptions(m_engine->connectOptions(false));
     return startConnection(db);
 }
 
@@ -70,10 +71,7 @@ bool Database::startConnection(QSqlDatabase& db)
                       .arg(QDir::toNativeSeparators(m_filePath), db.lastError().text());
         return false;
     }
-    // A connection setting only; the file is not changed by it. Scans of a large register
-    // (the figures of a list, a search snapshot) go faster with a larger page cache.
-    QSqlQuery pragmas(db);
-    pragmas.exec(QStringLiteral("PRAGMA cache_size = -16384"));
+    m_engine->setUp(db, false);
     return true;
 }
 

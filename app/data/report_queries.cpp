@@ -1,27 +1,21 @@
 #include "data/report_queries.h"
 
+#include "data/bound_query.h"
 #include "data/database.h"
-
-#include <QSqlQuery>
+#include "data/sql_engine.h"
+#include "data/tables.h"
 
 namespace ReportQueries {
 
 namespace {
 
-// An empty box is the empty text, never NULL, which would match nothing at all.
-QString bound(const QString& text)
-{
-    return text.isNull() ? QStringLiteral("") : text;
-}
-
-QStringList distinctValues(Database& database, const QString& sql)
+QStringList distinctValues(Database& database, const QString& table, const QString& column)
 {
     QStringList values;
     if (!database.isOpen())
         return values;
-    QSqlQuery query(database.connection());
-    query.setForwardOnly(true);
-    if (!query.exec(sql))
+    BoundQuery query(database.connection());
+    if (!query.exec(database.engine().distinctValues(table, column)))
         return values;
     while (query.next()) {
         if (!query.value(0).isNull())
@@ -30,80 +24,107 @@ QStringList distinctValues(Database& database, const QString& sql)
     return values;
 }
 
+RecordSource cheques(const QString& condition, const QVariantList& binds, const QString& order, const QString& sql)
+{
+    return RecordSource::where(ChequeTable::Name, condition, binds, order, sql);
+}
+
+RecordSource archived(const QString& condition, const QVariantList& binds, const QString& order, const QString& sql)
+{
+    return RecordSource::where(ArchiveTable::Name, condition, binds, order, sql);
+}
+
 } // namespace
 
-std::optional<Source> chequeSource(const ReportChoice& c)
+std::optional<RecordSource> chequeSource(const ReportChoice& c)
 {
-    std::optional<Source> source;
+    std::optional<RecordSource> source;
     if (c.option[9])
-        source = Source{QStringLiteral("SELECT * FROM t1  WHERE tch between ? and ? order by tch"),
-                        {bound(c.from), bound(c.to)}};
+        source =
+            cheques(QStringLiteral("tch between ? and ?"), {nonNullText(c.from), nonNullText(c.to)},
+                    QStringLiteral("tch"), QStringLiteral("SELECT * FROM t1  WHERE tch between ? and ? order by tch"));
     if (c.option[6])
-        source = Source{QStringLiteral("select * from t1 WHERE NBANK = ? order by Tch"), {bound(c.bank)}};
+        source = cheques(QStringLiteral("NBANK = ?"), {nonNullText(c.bank)}, QStringLiteral("Tch"),
+                         QStringLiteral("select * from t1 WHERE NBANK = ? order by Tch"));
     if (c.option[7])
-        source = Source{QStringLiteral("select * from t1 WHERE v = ? order by Tch"), {bound(c.status)}};
+        source = cheques(QStringLiteral("v = ?"), {nonNullText(c.status)}, QStringLiteral("Tch"),
+                         QStringLiteral("select * from t1 WHERE v = ? order by Tch"));
     if (c.combined) {
-        const QString bank = bound(c.combinedBank);
-        const QString status = bound(c.combinedStatus);
-        const QString kind = bound(c.combinedKind);
+        const QString bank = nonNullText(c.combinedBank);
+        const QString status = nonNullText(c.combinedStatus);
+        const QString kind = nonNullText(c.combinedKind);
         if (c.byBank && c.byStatus)
-            source = Source{QStringLiteral("select * from t1 WHERE NBANK = ? AND  v = ? order by tch"), {bank, status}};
+            source = cheques(QStringLiteral("NBANK = ? AND  v = ?"), {bank, status}, QStringLiteral("tch"),
+                             QStringLiteral("select * from t1 WHERE NBANK = ? AND  v = ? order by tch"));
         if (c.byBank && c.byStatus && c.byKind)
-            source = Source{QStringLiteral("select * from t1 WHERE NBANK = ? AND  v = ? AND Prd=? order by tch"),
-                            {bank, status, kind}};
+            source =
+                cheques(QStringLiteral("NBANK = ? AND  v = ? AND Prd=?"), {bank, status, kind}, QStringLiteral("tch"),
+                        QStringLiteral("select * from t1 WHERE NBANK = ? AND  v = ? AND Prd=? order by tch"));
         // Bank and kind without the status: with the status ticked as well, the rule above
         // holds, and this one must not drop the status the user asked for.
         if (c.byBank && c.byKind && !c.byStatus)
-            source = Source{QStringLiteral("select * from t1 WHERE NBANK = ? AND Prd=? order by tch"), {bank, kind}};
+            source = cheques(QStringLiteral("NBANK = ? AND Prd=?"), {bank, kind}, QStringLiteral("tch"),
+                             QStringLiteral("select * from t1 WHERE NBANK = ? AND Prd=? order by tch"));
         if (c.byBank && c.byStatus && c.byKind && c.byDates)
-            source = Source{QStringLiteral("select * from t1 WHERE NBANK = ? AND  v = ? AND Prd=? AND tch between ? "
-                                           "and ? order by tch"),
-                            {bank, status, kind, bound(c.combinedFrom), bound(c.combinedTo)}};
+            source = cheques(QStringLiteral("NBANK = ? AND  v = ? AND Prd=? AND tch between ? and ?"),
+                             {bank, status, kind, nonNullText(c.combinedFrom), nonNullText(c.combinedTo)},
+                             QStringLiteral("tch"),
+                             QStringLiteral("select * from t1 WHERE NBANK = ? AND  v = ? AND Prd=? AND tch between ? "
+                                            "and ? order by tch"));
     }
     if (c.option[8])
-        source = Source{QStringLiteral("select * from t1 WHERE prd = ? order by Tch"), {bound(c.kind)}};
+        source = cheques(QStringLiteral("prd = ?"), {nonNullText(c.kind)}, QStringLiteral("Tch"),
+                         QStringLiteral("select * from t1 WHERE prd = ? order by Tch"));
     const char* const orders[] = {"tch", "nbank", "v", "tv", "prd"};
     for (int option = 1; option <= 5; ++option) {
-        if (c.option[option])
-            source = Source{QStringLiteral("select * from t1 order by %1 ").arg(QLatin1String(orders[option - 1])), {}};
+        if (c.option[option]) {
+            const QString order = QLatin1String(orders[option - 1]);
+            source = cheques(QString(), {}, order, QStringLiteral("select * from t1 order by %1 ").arg(order));
+        }
     }
     return source;
 }
 
-std::optional<Source> archiveSource(const ReportChoice& c)
+std::optional<RecordSource> archiveSource(const ReportChoice& c)
 {
-    std::optional<Source> source;
+    std::optional<RecordSource> source;
     if (c.option[9])
-        source = Source{QStringLiteral("SELECT * FROM t2  WHERE date between ? and ? order by Date"),
-                        {bound(c.from), bound(c.to)}};
+        source = archived(QStringLiteral("date between ? and ?"), {nonNullText(c.from), nonNullText(c.to)},
+                          QStringLiteral("Date"),
+                          QStringLiteral("SELECT * FROM t2  WHERE date between ? and ? order by Date"));
     if (c.option[6])
-        source = Source{QStringLiteral("select * from t2 WHERE NB = ? order by Date"), {bound(c.bank)}};
+        source = archived(QStringLiteral("NB = ?"), {nonNullText(c.bank)}, QStringLiteral("Date"),
+                          QStringLiteral("select * from t2 WHERE NB = ? order by Date"));
     if (c.option[7])
-        source = Source{QStringLiteral("select * from t2 WHERE v = ? order by Date"), {bound(c.status)}};
+        source = archived(QStringLiteral("v = ?"), {nonNullText(c.status)}, QStringLiteral("Date"),
+                          QStringLiteral("select * from t2 WHERE v = ? order by Date"));
     if (c.option[8])
-        source = Source{QStringLiteral("select * from t2 WHERE prd = ? order by Date"), {bound(c.kind)}};
+        source = archived(QStringLiteral("prd = ?"), {nonNullText(c.kind)}, QStringLiteral("Date"),
+                          QStringLiteral("select * from t2 WHERE prd = ? order by Date"));
     // The archive keeps no entry date, so its order by entry date is the cheque date's.
     const char* const orders[] = {"Date", "nb", "v", "Date", "prd"};
     for (int option = 1; option <= 5; ++option) {
-        if (c.option[option])
-            source = Source{QStringLiteral("select * from t2 order by %1 ").arg(QLatin1String(orders[option - 1])), {}};
+        if (c.option[option]) {
+            const QString order = QLatin1String(orders[option - 1]);
+            source = archived(QString(), {}, order, QStringLiteral("select * from t2 order by %1 ").arg(order));
+        }
     }
     return source;
 }
 
-Source expenseSource()
+RecordSource expenseSource()
 {
-    return {QStringLiteral("SELECT * FROM t6  "), {}};
+    return RecordSource::all(ExpenseTable::Name, QStringLiteral("SELECT * FROM t6  "));
 }
 
 QStringList distinctBanks(Database& database)
 {
-    return distinctValues(database, QStringLiteral("select Distinct Nbank from T1"));
+    return distinctValues(database, ChequeTable::Name, QStringLiteral("Nbank"));
 }
 
 QStringList distinctStatuses(Database& database)
 {
-    return distinctValues(database, QStringLiteral("select Distinct V from T1"));
+    return distinctValues(database, ChequeTable::Name, ChequeTable::Status);
 }
 
 } // namespace ReportQueries

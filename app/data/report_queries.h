@@ -1,6 +1,6 @@
 #pragma once
 
-#include "data/cheque_queries.h"
+#include "data/record_source.h"
 
 #include <QString>
 #include <QStringList>
@@ -14,8 +14,6 @@ class Database;
 // ReportChoice from its controls; the cheque and archive reports turn it into one query
 // whose user values are bound, never spliced.
 namespace ReportQueries {
-
-using Source = ChequeQueries::Source;
 
 struct ReportChoice
 {
@@ -42,11 +40,11 @@ struct ReportChoice
 
 // The rules are tried in their order and the last one that holds gives the query; nothing
 // when no rule holds.
-std::optional<Source> chequeSource(const ReportChoice& choice);
+std::optional<RecordSource> chequeSource(const ReportChoice& choice);
 // The archive knows no combined search: those fields of the choice are not looked at.
-std::optional<Source> archiveSource(const ReportChoice& choice);
+std::optional<RecordSource> archiveSource(const ReportChoice& choice);
 // Every expense entry, in the order of the book.
-Source expenseSource();
+RecordSource expenseSource();
 
 // The distinct bank names and statuses of the active cheques, for the print settings' lists.
 QStringList distinctBanks(Database& database);

@@ -1,5 +1,9 @@
 #include "data/row_source.h"
 
+#include "data/database.h"
+#include "data/record_source.h"
+#include "data/sql_engine.h"
+
 #include <QSqlError>
 #include <QSqlRecord>
 
@@ -39,4 +43,10 @@ int QueryRowSource::columnIndex(const QString& name) const
 QVariant QueryRowSource::value(int column) const
 {
     return column < 0 ? QVariant() : m_query.value(column);
+}
+
+std::unique_ptr<RowSource> rowsOf(Database& database, const RecordSource& source)
+{
+    return std::make_unique<QueryRowSource>(database.connection(), database.engine().listStatement(source, {}, false),
+                                            source.binds());
 }

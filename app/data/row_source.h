@@ -6,6 +6,11 @@
 #include <QVariant>
 #include <QVariantList>
 
+#include <memory>
+
+class Database;
+struct RecordSource;
+
 // Rows read one after another from the first, as a printed report needs them: it walks them
 // once to lay out its pages and once more to paint them, and never holds more than one row.
 class RowSource
@@ -23,7 +28,7 @@ public:
     virtual QString errorText() const { return QString(); }
 };
 
-// The rows of one query with bound values, read forward only so that SQLite hands them over
+// The rows of one query with bound values, read forward only so that the engine hands them over
 // as it finds them.
 class QueryRowSource : public RowSource
 {
@@ -43,3 +48,6 @@ private:
     QSqlQuery m_query;
     QString m_error;
 };
+
+// The rows of a record source in its order, for a report.
+std::unique_ptr<RowSource> rowsOf(Database& database, const RecordSource& source);

@@ -139,7 +139,7 @@ void ExpenseEntryPanel::save()
     const bool adding = NewRecordMode;
     if (!(adding ? m_book.addEntry(boxes()) : m_book.updateEntry(m_editId, boxes()))) {
         // The boxes keep what was typed, so the user can try again.
-        Messages::show(this, (adding ? NotAdded : NotChanged) + QLatin1Char('\n') + m_book.lastError(),
+        Messages::show(this, (adding ? NotAdded : NotChanged) + QLatin1Char('\n') + m_book.errorText(),
                        Messages::Icon::Critical);
         return;
     }

@@ -79,7 +79,7 @@ void ExpenseKindsPanel::saveKind()
     }
     ExpenseBook::Kind added;
     if (!m_book.addKind(m_name->text(), &added)) {
-        Messages::show(this, NotAdded + QLatin1Char('\n') + m_book.lastError(), Messages::Icon::Critical);
+        Messages::show(this, NotAdded + QLatin1Char('\n') + m_book.errorText(), Messages::Icon::Critical);
         return;
     }
     addItem(added);
@@ -97,7 +97,7 @@ void ExpenseKindsPanel::removeKind()
         return;
     if (!m_book.removeKind(item->data(Qt::UserRole).toLongLong())) {
         // The kind is still in the book, so it stays in the list.
-        Messages::show(this, NotRemoved + QLatin1Char('\n') + m_book.lastError(), Messages::Icon::Critical);
+        Messages::show(this, NotRemoved + QLatin1Char('\n') + m_book.errorText(), Messages::Icon::Critical);
         return;
     }
     delete item;

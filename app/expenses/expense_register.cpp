@@ -2,6 +2,7 @@
 
 #include "data/data_control.h"
 #include "data/expense_book.h"
+#include "data/tables.h"
 #include "expenses/expense_entry_panel.h"
 #include "expenses/expense_filter_panel.h"
 #include "expenses/expense_kinds_panel.h"
@@ -102,9 +103,9 @@ void ExpenseRegister::deleteEntry()
     if (entries.recordCount() == 0 || !entries.hasCurrent())
         return;
     if (Messages::ask(this, QStringLiteral(" آيا مطمئن به حذف اين گزينه از ليست هستيد! "),
-                      entries.value(QStringLiteral("SH")).toString()) &&
+                      entries.value(ExpenseTable::Description).toString()) &&
         !m_book->removeEntry(entries.currentId()))
-        Messages::show(this, NotDeleted + QLatin1Char('\n') + m_book->lastError(), Messages::Icon::Critical);
+        Messages::show(this, NotDeleted + QLatin1Char('\n') + m_book->errorText(), Messages::Icon::Critical);
     load();
 }
 

@@ -5,6 +5,7 @@
 
 #include "data/data_control.h"
 #include "data/expense_book.h"
+#include "data/tables.h"
 #include "expenses/expense_entry_panel.h"
 #include "expenses/expense_filter_panel.h"
 #include "expenses/expense_kinds_panel.h"
@@ -32,11 +33,11 @@ void ExpenseRegister::buildControls()
 
     m_grid = place(named(new DataGrid(this), "DataGrid1"), SideWidth + 20, 10, DesignedWidth - SideWidth - 30, 520);
     m_grid->bind(&m_book->entries(),
-                 {QStringLiteral("ID"), QStringLiteral("Date"), QStringLiteral("Noh"), QStringLiteral("SH"),
-                  QStringLiteral("MB"), QStringLiteral("To")},
+                 {ExpenseTable::Number, ExpenseTable::Date, ExpenseTable::Kind, ExpenseTable::Description,
+                  ExpenseTable::Amount, ExpenseTable::Remarks},
                  {QStringLiteral("رديف"), QStringLiteral("تاريخ"), QStringLiteral("نوع هزينه"), QStringLiteral("شرح"),
                   QStringLiteral("مبلغ"), QStringLiteral("توضيحات")},
-                 {QStringLiteral("MB")});
+                 {ExpenseTable::Amount});
     m_grid->keepWidthsIn(QStringLiteral("DataGird"), {QStringLiteral("00"), QStringLiteral("11"), QStringLiteral("22"),
                                                       QStringLiteral("33"), QStringLiteral("44")});
     // The style's least width of a column, fitted to a Persian font's tall line, would widen the number column.

@@ -94,13 +94,12 @@ void ReminderWindow::count()
     // A day count that is not a number is not shown; the count then covers every cheque.
     m_days->setText(days ? stored : QString());
 
-    const ChequeQueries::Source source = DueCheques::source(Clock::today(), days);
-    m_cheques->setRecordSource(source.sql, source.binds);
+    m_cheques->setRecordSource(DueCheques::source(Clock::today(), days));
     if (!m_cheques->refresh()) {
         m_dueCount = -1;
         m_count->setText(QStringLiteral("?"));
         Messages::show(this,
-                       QStringLiteral("چک‌هاي سررسيد خوانده نشد: ") + m_cheques->lastError(),
+                       QStringLiteral("چک‌هاي سررسيد خوانده نشد: ") + m_cheques->errorText(),
                        Messages::Icon::Critical);
         return;
     }
