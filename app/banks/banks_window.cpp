@@ -8,6 +8,7 @@
 #include "data/data_control.h"
 #include "data/database.h"
 #include "data/tables.h"
+#include "settings/setting_keys.h"
 #include "ui/data_grid.h"
 #include "ui/messages.h"
 
@@ -62,7 +63,7 @@ void BanksWindow::buildControls()
                   blanksBefore(15, QStringLiteral("كد و نام شعبه"))});
     FormControls::designedHeader(m_grid->horizontalHeader());
     m_grid->setDesignedWidths({190, 190, 220});
-    m_grid->keepWidthsIn(QStringLiteral("DataGirdb"), {QString(), QStringLiteral("1"), QStringLiteral("2")});
+    m_grid->keepWidthsIn(Settings::BankListSection, {QString(), QStringLiteral("1"), QStringLiteral("2")});
     m_grid->setMinimumSize(640, 260);
 
     auto* newBank = button("AeroButton1", QStringLiteral("اضافـــه کردن"), this, QStyle::SP_FileIcon);

@@ -6,6 +6,7 @@
 #include "data/data_control.h"
 #include "data/tables.h"
 #include "numtype.h"
+#include "settings/setting_keys.h"
 #include "tolvan_resizer.h"
 #include "ui/data_grid.h"
 #include "ui/messages.h"
@@ -69,7 +70,7 @@ void StatementWindow::buildControls()
                  {LedgerTable::Debit, LedgerTable::Credit, LedgerTable::Sum});
     FormControls::designedHeader(m_grid->horizontalHeader());
     m_grid->setDesignedWidths({40, 36, 100, 90, 320, 105, 105, 110});
-    m_grid->keepWidthsIn(QStringLiteral("DataGird5"),
+    m_grid->keepWidthsIn(Settings::StatementListSection,
                          {QString(), QString(), QStringLiteral("0"), QStringLiteral("1"), QStringLiteral("2"),
                           QStringLiteral("3"), QStringLiteral("4"), QStringLiteral("5")});
 

@@ -53,7 +53,7 @@ void MainWindow::load()
         Messages::show(this, QStringLiteral("فهرست چک‌ها خوانده نشد: ") + m_cheques->errorText(),
                        Messages::Icon::Critical);
     m_grid->restoreRowHeight();
-    setWindowTitle(OwnerNameWindow::mainWindowTitle(SettingsStore::read(QStringLiteral("1"), QStringLiteral("2"))));
+    setWindowTitle(OwnerNameWindow::mainWindowTitle(SettingsStore::read(Settings::OwnerName)));
     applyAppearance();
     m_grid->restoreRowHeight();
 }
@@ -61,19 +61,19 @@ void MainWindow::load()
 void MainWindow::applyAppearance()
 {
     QFont font = m_grid->font();
-    const QString family = SettingsStore::read(QStringLiteral("CD"), QStringLiteral("Font"));
+    const QString family = SettingsStore::read(Settings::ListFont);
     if (!family.trimmed().isEmpty())
         font.setFamily(family);
     double size = 0;
-    if (SettingsStore::readDouble(QStringLiteral("CD"), QStringLiteral("FontSize"), size) && size > 0)
+    if (SettingsStore::readDouble(Settings::ListFontSize, size) && size > 0)
         font.setPointSizeF(size);
     m_grid->setFont(font);
 
     QPalette palette = m_grid->palette();
-    const QColor text = colorFromStored(SettingsStore::read(QStringLiteral("CD"), QStringLiteral("ForeColor")));
+    const QColor text = colorFromStored(SettingsStore::read(Settings::ListForeColor));
     if (text.isValid())
         palette.setColor(QPalette::Text, text);
-    const QColor back = colorFromStored(SettingsStore::read(QStringLiteral("CD"), QStringLiteral("BackColor")));
+    const QColor back = colorFromStored(SettingsStore::read(Settings::ListBackColor));
     if (back.isValid()) {
         palette.setColor(QPalette::Base, back);
         palette.setColor(QPalette::AlternateBase, back.darker(106));

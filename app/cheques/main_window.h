@@ -4,6 +4,7 @@
 #include <QPalette>
 
 class DataControl;
+struct SettingKey;
 struct RecordSource;
 class DataGrid;
 class Database;
@@ -78,7 +79,7 @@ private:
     void buildMenu();
     void buildMenuBar();
     void addTrayIcon();
-    void chooseListColor(QPalette::ColorRole role, const QString& key);
+    void chooseListColor(QPalette::ColorRole role, const SettingKey& setting);
     void connectSearch();
     void load();
     void applyAppearance();

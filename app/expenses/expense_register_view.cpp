@@ -9,6 +9,7 @@
 #include "expenses/expense_entry_panel.h"
 #include "expenses/expense_filter_panel.h"
 #include "expenses/expense_kinds_panel.h"
+#include "settings/setting_keys.h"
 #include "ui/data_grid.h"
 #include "ui/designed_layout.h"
 #include "words/amount_words.h"
@@ -38,8 +39,9 @@ void ExpenseRegister::buildControls()
                  {QStringLiteral("رديف"), QStringLiteral("تاريخ"), QStringLiteral("نوع هزينه"), QStringLiteral("شرح"),
                   QStringLiteral("مبلغ"), QStringLiteral("توضيحات")},
                  {ExpenseTable::Amount});
-    m_grid->keepWidthsIn(QStringLiteral("DataGird"), {QStringLiteral("00"), QStringLiteral("11"), QStringLiteral("22"),
-                                                      QStringLiteral("33"), QStringLiteral("44")});
+    m_grid->keepWidthsIn(
+        Settings::ExpenseListSection,
+        {QStringLiteral("00"), QStringLiteral("11"), QStringLiteral("22"), QStringLiteral("33"), QStringLiteral("44")});
     // The style's least width of a column, fitted to a Persian font's tall line, would widen the number column.
     m_grid->horizontalHeader()->setMinimumSectionSize(24);
     m_grid->setDesignedWidths({44, 88, 110, 186, 110, 96});

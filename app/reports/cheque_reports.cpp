@@ -109,7 +109,7 @@ std::unique_ptr<ReportEngine> report(Database& database, const std::optional<Rec
 {
     if (!source)
         return nullptr;
-    const QString owner = SettingsStore::read(QStringLiteral("1"), QStringLiteral("2"));
+    const QString owner = SettingsStore::read(Settings::OwnerName);
     const QString today = JalaliDateString(Clock::today(), 0);
     return std::make_unique<ReportEngine>(layout(heading, columns, owner, today), rowsOf(database, *source));
 }

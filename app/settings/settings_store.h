@@ -1,5 +1,7 @@
 #pragma once
 
+#include "settings/setting_keys.h"
+
 #include <QString>
 
 // The per-user preferences: string values addressed by section and key under the
@@ -20,6 +22,24 @@ bool write(const QString& section, const QString& key, const QString& value);
 // Readers that need a number keep their old value when the text is empty or not a number.
 bool readInt(const QString& section, const QString& key, int& value);
 bool readDouble(const QString& section, const QString& key, double& value);
+
+// The same, for a preference named in setting_keys.h.
+inline QString read(const SettingKey& setting)
+{
+    return read(setting.section, setting.key);
+}
+inline bool write(const SettingKey& setting, const QString& value)
+{
+    return write(setting.section, setting.key, value);
+}
+inline bool readInt(const SettingKey& setting, int& value)
+{
+    return readInt(setting.section, setting.key, value);
+}
+inline bool readDouble(const SettingKey& setting, double& value)
+{
+    return readDouble(setting.section, setting.key, value);
+}
 
 QString filePath();
 

@@ -15,8 +15,7 @@ namespace {
 constexpr int PasswordMinimumWidth = 320;
 }
 
-PasswordWindow::PasswordWindow(QWidget* parent)
-    : QDialog(parent)
+PasswordWindow::PasswordWindow(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("Form5"));
     setWindowTitle(QStringLiteral("رمز عبور براي برنامه  ..."));
@@ -54,7 +53,7 @@ PasswordWindow::PasswordWindow(QWidget* parent)
 
 void PasswordWindow::save()
 {
-    if (!SettingsStore::write(QStringLiteral("1"), QStringLiteral("3"), m_passwordBox->text())) {
+    if (!SettingsStore::write(Settings::Password, m_passwordBox->text())) {
         Messages::show(this, QStringLiteral("رمز عبور ثبت نشد: فايل تنظيمات برنامه قابل نوشتن نيست."),
                        Messages::Icon::Critical);
         return;

@@ -89,7 +89,7 @@ void ReminderWindow::buildControls()
 
 void ReminderWindow::count()
 {
-    const QString stored = SettingsStore::read(QStringLiteral("set"), QStringLiteral("4"));
+    const QString stored = SettingsStore::read(Settings::ReminderDays);
     const std::optional<int> days = DueCheques::dayCount(stored);
     // A day count that is not a number is not shown; the count then covers every cheque.
     m_days->setText(days ? stored : QString());
@@ -110,7 +110,7 @@ void ReminderWindow::count()
 bool ReminderWindow::wantedAtStart()
 {
     int wanted = 0;
-    return SettingsStore::readInt(QStringLiteral("Set"), QStringLiteral("3"), wanted) && wanted == 1;
+    return SettingsStore::readInt(Settings::ReminderAtStart, wanted) && wanted == 1;
 }
 
 bool ReminderWindow::showAtStartIfWanted(Database& database, QWidget* parent)
