@@ -4,7 +4,6 @@
 
 #include "data/cheque_status.h"
 #include "data/data_control.h"
-#include "data/database.h"
 #include "data/tables.h"
 #include "ui/messages.h"
 

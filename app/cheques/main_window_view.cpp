@@ -3,7 +3,6 @@
 #include "cheques/main_window.h"
 
 #include "data/cheque_queries.h"
-#include "data/data_control.h"
 #include "data/tables.h"
 #include "numtype.h"
 #include "settings/setting_keys.h"

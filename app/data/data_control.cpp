@@ -2,7 +2,6 @@
 
 #include "data/bound_query.h"
 #include "data/database.h"
-#include "data/search_index.h"
 #include "data/sql_engine.h"
 
 #include <QRegularExpression>

@@ -20,11 +20,8 @@ class DataControl : public QObject
 public:
     explicit DataControl(Database& database, QObject* parent = nullptr);
 
-    Database& database() const { return m_database; }
-
     // A new record source takes effect at the next refresh() and drops the sort.
     void setRecordSource(const RecordSource& source);
-    const RecordSource& recordSource() const { return m_source; }
 
     // The column added up as the list's total (for example "Mab"); empty for none.
     void setTotal(const QString& column, AmountReading reading = AmountReading::AsStored);

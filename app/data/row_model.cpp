@@ -233,20 +233,7 @@ QVariant RowModel::headerData(int section, Qt::Orientation orientation, int role
 {
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
         return QAbstractTableModel::headerData(section, orientation, role);
-    if (section >= 0 && section < m_captions.size() && !m_captions.at(section).isNull())
-        return m_captions.at(section);
     if (section >= 0 && section < m_fields.size())
         return m_fields.at(section);
     return {};
-}
-
-bool RowModel::setHeaderData(int section, Qt::Orientation orientation, const QVariant& value, int role)
-{
-    if (orientation != Qt::Horizontal || role != Qt::EditRole || section < 0)
-        return false;
-    while (m_captions.size() <= section)
-        m_captions << QString();
-    m_captions[section] = value.toString();
-    emit headerDataChanged(orientation, section, section);
-    return true;
 }

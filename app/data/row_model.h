@@ -38,8 +38,6 @@ public:
     int columnCount(const QModelIndex& parent = QModelIndex()) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
-    bool setHeaderData(int section, Qt::Orientation orientation, const QVariant& value,
-                       int role = Qt::EditRole) override;
 
     // Column position of a field, matched without regard to case; -1 when absent.
     int fieldIndex(const QString& name) const;
@@ -63,7 +61,6 @@ private:
     QString m_table;
     std::vector<qint64> m_ids; // the rows by identity, when the model shows a list of rows
     QStringList m_fields;
-    QStringList m_captions;
     bool m_hasRowId = false;
     int m_rows = 0;
 

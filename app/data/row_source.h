@@ -1,13 +1,13 @@
 #pragma once
 
 #include <QSqlDatabase>
-#include <QSqlQuery>
 #include <QString>
 #include <QVariant>
 #include <QVariantList>
 
 #include <memory>
 
+class BoundQuery;
 class Database;
 struct RecordSource;
 
@@ -34,6 +34,7 @@ class QueryRowSource : public RowSource
 {
 public:
     QueryRowSource(const QSqlDatabase& db, const QString& sql, const QVariantList& binds = {});
+    ~QueryRowSource() override;
 
     bool rewind() override;
     bool next() override;
@@ -45,7 +46,7 @@ private:
     QSqlDatabase m_db;
     QString m_sql;
     QVariantList m_binds;
-    QSqlQuery m_query;
+    std::unique_ptr<BoundQuery> m_query;
     QString m_error;
 };
 

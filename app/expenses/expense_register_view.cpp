@@ -3,7 +3,6 @@
 // the list beside them and the grand total under the list.
 #include "expenses/expense_register.h"
 
-#include "data/data_control.h"
 #include "data/expense_book.h"
 #include "data/tables.h"
 #include "expenses/expense_entry_panel.h"

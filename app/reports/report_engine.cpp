@@ -50,7 +50,7 @@ bool ReportEngine::layout(const QPaintDevice& device, const QSizeF& content)
     ReportPass pass(m_definition, *m_rows, m_summed, device, content);
     pass.recordInto(&m_pages);
     if (!pass.run(ReportPageStart{}, 0)) {
-        m_error = pass.error();
+        m_error = pass.errorText();
         m_pages.clear();
         return false;
     }
@@ -110,7 +110,7 @@ bool ReportEngine::paintPages(QPainter& painter, const QRectF& area, int first, 
     const bool painted = pass.run(m_pages[size_t(first)], first);
     painter.restore();
     if (!painted)
-        m_error = pass.error();
+        m_error = pass.errorText();
     return painted;
 }
 
