@@ -32,6 +32,8 @@ QString SqlEngine::listStatement(const RecordSource& source, const QString& sort
     // Rows that tie in the order come in the order they were added.
     if (!order.isEmpty())
         sql += QStringLiteral(" ORDER BY ") + order + QStringLiteral(", ") + rowIdentity();
+    else if (!listsInInsertOrder())
+        sql += QStringLiteral(" ORDER BY ") + rowIdentity();
     return sql;
 }
 

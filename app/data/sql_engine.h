@@ -28,6 +28,9 @@ public:
 
     // The column that identifies a row of any table.
     virtual QString rowIdentity() const = 0;
+    // True when a table read without ORDER BY comes in the order its rows were added; an engine
+    // that promises no order gets an explicit order by identity.
+    virtual bool listsInInsertOrder() const { return true; }
     // A condition: column contains the text bound at its one "?" (the empty text is in every
     // text that is not null).
     virtual QString contains(const QString& column) const = 0;
