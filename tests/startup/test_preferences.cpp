@@ -92,6 +92,8 @@ class TestPreferences : public QObject
 
 private:
     TestEnvironment m_env;
+    // The data folder in use, which a start at logon must open.
+    QTemporaryDir m_data;
     std::unique_ptr<Messages::MessageLog> m_log;
     PersianKeyboard& m_keyboard = PersianKeyboard::instance();
 
@@ -130,7 +132,7 @@ private slots:
         QFETCH(QString, stored);
         QFETCH(bool, shown);
         store("Set", "3", stored);
-        PreferencesWindow window;
+        PreferencesWindow window(m_data.path());
         window.show();
         auto* reminder = child<QCheckBox>(window, "Check3");
         auto* group = child<QGroupBox>(window, "AeroGroupBox1");
@@ -161,7 +163,7 @@ private slots:
         QFETCH(int, dayIndex);
         QFETCH(QString, days);
         {
-            PreferencesWindow window;
+            PreferencesWindow window(m_data.path());
             window.show();
             child<QCheckBox>(window, "Check1")->setChecked(keyboard);
             child<QCheckBox>(window, "Check3")->setChecked(reminder);
@@ -177,7 +179,7 @@ private slots:
         QCOMPARE(setting("Set", "3"), QString(reminder ? "1" : "0"));
         QCOMPARE(setting("set", "4"), days);
 
-        PreferencesWindow again;
+        PreferencesWindow again(m_data.path());
         QCOMPARE(child<QCheckBox>(again, "Check1")->isChecked(), keyboard);
         QCOMPARE(child<QCheckBox>(again, "Check2")->isChecked(), false);
         QCOMPARE(child<QCheckBox>(again, "Check3")->isChecked(), reminder);
@@ -187,7 +189,7 @@ private slots:
     void savingOtherOptionsKeepsTheDayCount()
     {
         store("Set", "4", QStringLiteral("4"));
-        PreferencesWindow window;
+        PreferencesWindow window(m_data.path());
         child<QCheckBox>(window, "Check1")->click();
         child<QPushButton>(window, "AeroButton1")->click();
         QCOMPARE(setting("Set", "4"), QStringLiteral("4"));
@@ -196,7 +198,7 @@ private slots:
 
     void startAtLogonFollowsTheBoxAtOnce()
     {
-        PreferencesWindow window;
+        PreferencesWindow window(m_data.path());
         window.show();
         auto* box = child<QCheckBox>(window, "Check2");
         QVERIFY(!QFile::exists(Autostart::entryPath()));
@@ -204,7 +206,9 @@ private slots:
         box->click();
         QVERIFY(Autostart::isEnabled());
         const QString on = autostartEntry();
-        QVERIFY(on.contains(QCoreApplication::applicationFilePath()));
+        QVERIFY(on.contains(QStringLiteral("\nExec=") +
+                            Autostart::execLine(QCoreApplication::applicationFilePath(), m_data.path()) +
+                            QLatin1Char('\n')));
         QVERIFY(on.contains(QStringLiteral("\nHidden=false")));
         // The setting itself waits for the save.
         QCOMPARE(setting("Set", "2"), QString());
@@ -229,7 +233,7 @@ private slots:
         QFETCH(QString, stored);
         QFETCH(bool, written);
         store("Set", "2", stored);
-        PreferencesWindow window;
+        PreferencesWindow window(m_data.path());
         QCOMPARE(child<QCheckBox>(window, "Check2")->isChecked(), written);
         QCOMPARE(QFile::exists(Autostart::entryPath()), written);
         QCOMPARE(Autostart::isEnabled(), written);
@@ -237,7 +241,7 @@ private slots:
 
     void unwritableSettingsAreNotReportedAsSaved()
     {
-        PreferencesWindow window;
+        PreferencesWindow window(m_data.path());
         child<QCheckBox>(window, "Check3")->click();
         makeSettingsUnwritable();
         child<QPushButton>(window, "AeroButton1")->click();
