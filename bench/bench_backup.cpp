@@ -5,9 +5,11 @@
 // 450000 generated cheques (about 100 MB).
 #include "backup/backup_window.h"
 #include "backup/restore_window.h"
+#include "data/cheque_queries.h"
 #include "data/data_control.h"
 #include "data/database.h"
 #include "data/database_copy.h"
+#include "data/tables.h"
 #include "generator.h"
 #include "ui/messages.h"
 
@@ -77,8 +79,8 @@ bool timeRestore(Database& db, const QString& folder, QTextStream& out)
 {
     Messages::MessageLog log;
     DataControl list(db);
-    list.setRecordSource(QStringLiteral("SELECT * FROM T1 order by Tch"));
-    list.setTotalExpression(QStringLiteral("Mab"));
+    list.setRecordSource(ChequeQueries::byDate());
+    list.setTotal(ChequeTable::Amount);
     list.refresh();
     RestoreWindow window(db);
     window.setPacingInterval(0);

@@ -2,7 +2,8 @@
 // main list opened while the check runs, and a cheque saved while it runs.
 //   kaviro_bench_integrity DIR     DIR/dbase.mdb is copied, the copy is used
 #include "cheques/main_window.h"
-#include "data/data_control.h"
+#include "data/table_writer.h"
+#include "data/tables.h"
 #include "data/database.h"
 #include "data/integrity_check.h"
 #include "ui/messages.h"
@@ -68,11 +69,10 @@ int main(int argc, char* argv[])
         timer.restart();
         check.start();
         out << "main list opened during the check: " << openListMs(db) << " ms" << Qt::endl;
-        DataControl cheques(db);
-        cheques.setRecordSource(QStringLiteral("SELECT * FROM T1"));
+        TableWriter cheques(db, ChequeTable::Name);
         QElapsedTimer save;
         save.start();
-        const bool saved = cheques.addRow({{QStringLiteral("SH"), QStringLiteral("during the check")}});
+        const bool saved = cheques.insert({{ChequeTable::Description, QStringLiteral("during the check")}});
         out << "a cheque saved during the check: " << elapsedMs(save) << " ms" << (saved ? "" : " (failed)")
             << (check.isRunning() ? ", the check still running" : ", after the check") << Qt::endl;
         while (check.isRunning())

@@ -1,6 +1,9 @@
 #include "generator.h"
 
+#include "data/cheque_status.h"
 #include "data/database.h"
+#include "data/sql_engine.h"
+#include "data/tables.h"
 
 #include <QSqlError>
 #include <QSqlQuery>
@@ -26,8 +29,8 @@ const QStringList LastNames = {QStringLiteral("احمدي"), QStringLiteral("ر�
 const QStringList Purposes = {QStringLiteral("بابت خريد کالا"), QStringLiteral("اجاره مغازه"),
                               QStringLiteral("قسط وام"),        QStringLiteral("فروش اجناس"),
                               QStringLiteral("تسويه حساب"),     QStringLiteral("پيش پرداخت")};
-const QStringList Statuses = {QStringLiteral("----"),   QStringLiteral("----"),    QStringLiteral("----"),
-                              QStringLiteral("پاس شد"), QStringLiteral("باطل شد"), QStringLiteral("برگشتي")};
+const QStringList Statuses = {ChequeStatus::Initial, ChequeStatus::Initial, ChequeStatus::Initial,
+                              ChequeStatus::Passed,  ChequeStatus::Voided,  QStringLiteral("برگشتي")};
 
 QString date(int year, int month, int day)
 {
@@ -41,8 +44,12 @@ bool fillCheques(Database& db, int count, unsigned seed)
     std::mt19937 random(seed);
     auto pick = [&](const QStringList& list) { return list.at(int(random() % unsigned(list.size()))); };
     return db.inTransaction([&] {
+        // One prepared statement per table, bound again for every row: a table writer per row
+        // would prepare a million statements.
+        const SqlEngine& engine = db.engine();
         QSqlQuery bank(db.connection());
-        bank.prepare(QStringLiteral("INSERT INTO T3 (Name, SHh, Mandeh) VALUES (?, ?, ?)"));
+        bank.prepare(
+            engine.insertStatement(BankTable::Name, {BankTable::BankName, BankTable::Account, BankTable::Branch}));
         for (int i = 0; i < Banks.size(); ++i) {
             bank.addBindValue(Banks.at(i));
             bank.addBindValue(QString::number(1000000 + i * 7919));
@@ -51,8 +58,7 @@ bool fillCheques(Database& db, int count, unsigned seed)
                 return false;
         }
         QSqlQuery insert(db.connection());
-        insert.prepare(QStringLiteral(
-            "INSERT INTO T1 (PD, TV, TCH, Num, NBank, Mab, SH, Prd, V, Shh) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
+        insert.prepare(engine.insertStatement(ChequeTable::Name, ChequeTable::columns()));
         for (int i = 0; i < count; ++i) {
             const int bankIndex = int(random() % unsigned(Banks.size()));
             const int year = 1395 + int(random() % 10);
@@ -67,7 +73,7 @@ bool fillCheques(Database& db, int count, unsigned seed)
             insert.addBindValue(amount);
             insert.addBindValue(pick(FirstNames) + QLatin1Char(' ') + pick(LastNames) + QLatin1Char(' ') +
                                 pick(Purposes));
-            insert.addBindValue(random() % 2 ? QStringLiteral("دريافت") : QStringLiteral("پرداخت"));
+            insert.addBindValue(random() % 2 ? ChequeStatus::Received : ChequeStatus::Paid);
             insert.addBindValue(pick(Statuses));
             insert.addBindValue(random() % 4 == 0 ? QStringLiteral("تحويل به حسابداري") : QString());
             if (!insert.exec()) {

@@ -166,6 +166,8 @@ inline ChildEnd inChild(const std::function<QByteArray()>& work)
 
 #include "data/data_control.h"
 #include "data/database.h"
+#include "data/table_writer.h"
+#include "data/tables.h"
 
 #include <QSqlQuery>
 #include <QTimer>
@@ -184,10 +186,8 @@ public:
     // Adds a cheque with the columns given; the rest stay empty.
     qint64 addCheque(const Fields& fields)
     {
-        DataControl cheques(m_db);
-        cheques.setRecordSource(QStringLiteral("SELECT * FROM T1"));
         qint64 id = -1;
-        cheques.addRow(fields, &id);
+        TableWriter(m_db, ChequeTable::Name).insert(fields, &id);
         return id;
     }
 

@@ -5,6 +5,8 @@
 #include "cheques/main_window.h"
 #include "data/bank_ledger.h"
 #include "data/data_control.h"
+#include "data/table_writer.h"
+#include "data/tables.h"
 #include "numtype.h"
 #include "shots.h"
 
@@ -26,16 +28,14 @@ void addSampleLedger(Database& db)
     if (added)
         return;
     added = true;
-    DataControl banks(db);
-    banks.setRecordSource(BankLedger::AllBanks);
+    TableWriter banks(db, BankTable::Name);
     const QPair<QString, QString> details[] = {
         {QStringLiteral("4520118736"), QStringLiteral("1042 شعبه ميدان انقلاب")},
         {QStringLiteral("0213657409"), QStringLiteral("3310 شعبه بازار")},
         {QStringLiteral("7788120034"), QStringLiteral("0871 شعبه ونک")},
     };
     for (int id = 1; id <= 3; ++id)
-        banks.updateRow(
-            id, {{QStringLiteral("SHh"), details[id - 1].first}, {QStringLiteral("Mandeh"), details[id - 1].second}});
+        banks.update(id, {{BankTable::Account, details[id - 1].first}, {BankTable::Branch, details[id - 1].second}});
 
     struct Sample
     {

@@ -1,6 +1,8 @@
 // The first page of each printed report on the papers a shop prints on, as the preview shows it.
 #include "cheques/main_window.h"
-#include "data/data_control.h"
+#include "data/cheque_status.h"
+#include "data/table_writer.h"
+#include "data/tables.h"
 #include "data/database.h"
 #include "data/report_queries.h"
 #include "reports/cheque_reports.h"
@@ -52,8 +54,7 @@ void save(ReportEngine* report, const ShotContext& context, const QString& name)
 // banks, and a description that takes more than one line.
 void addLongCheques(Database& db)
 {
-    DataControl cheques(db);
-    cheques.setRecordSource(QStringLiteral("SELECT * FROM T1"));
+    TableWriter cheques(db, ChequeTable::Name);
     const struct
     {
         const char* date;
@@ -68,14 +69,14 @@ void addLongCheques(Database& db)
         {"1405/09/22", "1402123456789013", "توسعه صادرات ايران", 250000000, "پيش پرداخت قرارداد", "پرداخت"},
     };
     for (const auto& s : samples) {
-        cheques.addRow({{QStringLiteral("TV"), QStringLiteral("1405/09/16")},
-                        {QStringLiteral("TCH"), QString::fromUtf8(s.date)},
-                        {QStringLiteral("Num"), QString::fromUtf8(s.number)},
-                        {QStringLiteral("NBank"), QString::fromUtf8(s.bank)},
-                        {QStringLiteral("Mab"), s.amount},
-                        {QStringLiteral("SH"), QString::fromUtf8(s.description)},
-                        {QStringLiteral("Prd"), QString::fromUtf8(s.type)},
-                        {QStringLiteral("V"), QStringLiteral("----")}});
+        cheques.insert({{ChequeTable::EntryDate, QStringLiteral("1405/09/16")},
+                        {ChequeTable::Date, QString::fromUtf8(s.date)},
+                        {ChequeTable::Number, QString::fromUtf8(s.number)},
+                        {ChequeTable::Bank, QString::fromUtf8(s.bank)},
+                        {ChequeTable::Amount, s.amount},
+                        {ChequeTable::Description, QString::fromUtf8(s.description)},
+                        {ChequeTable::Type, QString::fromUtf8(s.type)},
+                        {ChequeTable::Status, ChequeStatus::Initial}});
     }
 }
 

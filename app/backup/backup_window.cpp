@@ -33,7 +33,6 @@ const QString Caption = QStringLiteral("ساخت نسخه پشتيبان بان�
 const QString Extension = QStringLiteral(".bak");
 // Characters a backup's name may not carry, as the name box refuses them.
 const QString Forbidden = QStringLiteral("/:\\*|,?:");
-const QString PlaceKey = QStringLiteral("1");
 
 } // namespace
 
@@ -162,16 +161,16 @@ void BackupWindow::reject()
 void BackupWindow::applySavedPlace()
 {
     // The place of the last backup; a drive or folder that is gone leaves the lists as they are.
-    m_browser->setDrive(SettingsStore::read(QStringLiteral("Chd"), PlaceKey));
-    m_browser->setFolder(SettingsStore::read(QStringLiteral("DIR"), PlaceKey));
-    m_browser->setFolder(SettingsStore::read(QStringLiteral("ChDir"), PlaceKey));
+    m_browser->setDrive(SettingsStore::read(Settings::BackupDrive));
+    m_browser->setFolder(SettingsStore::read(Settings::BackupFolder));
+    m_browser->setFolder(SettingsStore::read(Settings::BackupChosenFolder));
 }
 
 void BackupWindow::savePlace()
 {
-    SettingsStore::write({{QStringLiteral("Chd"), PlaceKey, m_browser->drive()},
-                          {QStringLiteral("DIR"), PlaceKey, m_browser->folder()},
-                          {QStringLiteral("ChDir"), PlaceKey, m_browser->folder()}});
+    SettingsStore::write({{Settings::BackupDrive, m_browser->drive()},
+                          {Settings::BackupFolder, m_browser->folder()},
+                          {Settings::BackupChosenFolder, m_browser->folder()}});
 }
 
 void BackupWindow::rebuildPath()

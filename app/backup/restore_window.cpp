@@ -34,7 +34,7 @@ RestoreWindow::RestoreWindow(Database& database, QWidget* parent)
     connect(m_pacer, &ProgressPacer::finished, this, &RestoreWindow::restoreDone);
 
     // Backups are looked for first where the last one was made.
-    if (!m_browser->setFolder(SettingsStore::read(QStringLiteral("DIR"), QStringLiteral("1"))))
+    if (!m_browser->setFolder(SettingsStore::read(Settings::BackupFolder)))
         m_browser->setFolder(QDir::homePath());
     m_browser->selectFirstFile();
 }

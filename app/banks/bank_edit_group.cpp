@@ -5,6 +5,7 @@
 #include "data/data_control.h"
 #include "data/database.h"
 #include "data/failure_text.h"
+#include "data/tables.h"
 #include "ui/enter_path.h"
 #include "ui/messages.h"
 
@@ -108,9 +109,9 @@ void BankEditGroup::openEdit()
         return;
     m_newBank = false;
     m_editId = m_banks.currentId();
-    m_name->setText(m_banks.value(QStringLiteral("Name")).toString());
-    m_account->setText(m_banks.value(QStringLiteral("shh")).toString());
-    m_branch->setText(m_banks.value(QStringLiteral("Mandeh")).toString());
+    m_name->setText(m_banks.value(BankTable::BankName).toString());
+    m_account->setText(m_banks.value(BankTable::Account).toString());
+    m_branch->setText(m_banks.value(BankTable::Branch).toString());
     show();
     m_name->setFocus();
 }
@@ -127,7 +128,7 @@ void BankEditGroup::save()
         return;
     // The boxes keep what was typed, so that the user can try again.
     Messages::show(
-        this, FailureText::about(m_newBank ? NotAdded : NotChanged, m_banks.database().filePath(), m_banks.lastError()),
+        this, FailureText::about(m_newBank ? NotAdded : NotChanged, m_banks.database().filePath(), m_banks.errorText()),
         Messages::Icon::Critical);
 }
 

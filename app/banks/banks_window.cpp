@@ -8,6 +8,8 @@
 #include "data/data_control.h"
 #include "data/database.h"
 #include "data/failure_text.h"
+#include "data/tables.h"
+#include "settings/setting_keys.h"
 #include "ui/data_grid.h"
 #include "ui/messages.h"
 
@@ -57,12 +59,12 @@ void BanksWindow::buildControls()
     using FormControls::button;
     m_grid = new DataGrid(this);
     m_grid->setObjectName(QStringLiteral("DataGrid1"));
-    m_grid->bind(m_banks, {QStringLiteral("Name"), QStringLiteral("SHh"), QStringLiteral("Mandeh")},
+    m_grid->bind(m_banks, {BankTable::BankName, BankTable::Account, BankTable::Branch},
                  {blanksBefore(18, QStringLiteral("نام بانك")), blanksBefore(16, QStringLiteral("شماره حساب")),
                   blanksBefore(15, QStringLiteral("كد و نام شعبه"))});
     FormControls::designedHeader(m_grid->horizontalHeader());
     m_grid->setDesignedWidths({190, 190, 220});
-    m_grid->keepWidthsIn(QStringLiteral("DataGirdb"), {QString(), QStringLiteral("1"), QStringLiteral("2")});
+    m_grid->keepWidthsIn(Settings::BankListSection, {QString(), QStringLiteral("1"), QStringLiteral("2")});
     m_grid->setMinimumSize(640, 260);
 
     auto* newBank = button("AeroButton1", QStringLiteral("اضافـــه کردن"), this, QStyle::SP_FileIcon);
@@ -161,8 +163,8 @@ void BanksWindow::openStatement()
 {
     if (!m_banks->hasCurrent())
         return;
-    StatementWindow statement(m_database, m_banks->value(QStringLiteral("Id")).toLongLong(),
-                              m_banks->value(QStringLiteral("Name")).toString(), this);
+    StatementWindow statement(m_database, m_banks->value(BankTable::Id).toLongLong(),
+                              m_banks->value(BankTable::BankName).toString(), this);
     statement.exec();
     activate();
 }

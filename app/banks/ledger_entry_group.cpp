@@ -7,6 +7,7 @@
 #include "data/data_control.h"
 #include "data/database.h"
 #include "data/failure_text.h"
+#include "data/tables.h"
 #include "numtype.h"
 #include "ui/date_box.h"
 #include "ui/enter_path.h"
@@ -136,7 +137,7 @@ void LedgerEntryGroup::post()
         return;
     }
     BankLedger::Line line;
-    line.bankId = m_banks.value(QStringLiteral("Id"));
+    line.bankId = m_banks.value(BankTable::Id);
     line.date = m_date->text();
     line.description = description;
     line.amount = m_amount->value();

@@ -6,7 +6,9 @@
 #include "data/data_control.h"
 #include "data/database.h"
 #include "data/failure_text.h"
+#include "data/tables.h"
 #include "numtype.h"
+#include "settings/setting_keys.h"
 #include "tolvan_resizer.h"
 #include "ui/data_grid.h"
 #include "ui/messages.h"
@@ -62,15 +64,15 @@ void StatementWindow::buildControls()
     m_grid = place(new DataGrid(this), 10, 10, 940, 420);
     m_grid->setObjectName(QStringLiteral("DataGrid1"));
     m_grid->bind(m_lines,
-                 {QStringLiteral("R"), QStringLiteral("ID"), QStringLiteral("Date"), QStringLiteral("sharh"),
-                  QStringLiteral("shomreh"), QStringLiteral("bed"), QStringLiteral("bes"), QStringLiteral("sum")},
+                 {LedgerTable::Row, LedgerTable::BankId, LedgerTable::Date, LedgerTable::Transfer,
+                  LedgerTable::Description, LedgerTable::Debit, LedgerTable::Credit, LedgerTable::Sum},
                  {QStringLiteral("R"), QStringLiteral("ID"), blanksBefore(10, QStringLiteral("تاريخ")),
                   QStringLiteral("شماره حواله"), blanksBefore(55, QStringLiteral("شرح")), QStringLiteral("بدهکاري"),
                   QStringLiteral("بستانکاري"), blanksBefore(18, QStringLiteral("مبلغ"))},
-                 {QStringLiteral("bed"), QStringLiteral("bes"), QStringLiteral("sum")});
+                 {LedgerTable::Debit, LedgerTable::Credit, LedgerTable::Sum});
     FormControls::designedHeader(m_grid->horizontalHeader());
     m_grid->setDesignedWidths({40, 36, 100, 90, 320, 105, 105, 110});
-    m_grid->keepWidthsIn(QStringLiteral("DataGird5"),
+    m_grid->keepWidthsIn(Settings::StatementListSection,
                          {QString(), QString(), QStringLiteral("0"), QStringLiteral("1"), QStringLiteral("2"),
                           QStringLiteral("3"), QStringLiteral("4"), QStringLiteral("5")});
 
@@ -145,9 +147,9 @@ void StatementWindow::deleteLine()
 {
     if (!m_lines->hasCurrent())
         return;
-    if (Messages::ask(this, DeleteQuestion, m_lines->value(QStringLiteral("shomreh")).toString()) &&
+    if (Messages::ask(this, DeleteQuestion, m_lines->value(LedgerTable::Description).toString()) &&
         !m_lines->deleteCurrent())
-        Messages::show(this, FailureText::about(NotDeleted, m_lines->database().filePath(), m_lines->lastError()),
+        Messages::show(this, FailureText::about(NotDeleted, m_lines->database().filePath(), m_lines->errorText()),
                        Messages::Icon::Critical);
     reload();
 }

@@ -4,6 +4,7 @@
 #include "data/data_control.h"
 #include "data/database.h"
 #include "data/failure_text.h"
+#include "data/tables.h"
 #include "tolvan_resizer.h"
 #include "ui/data_grid.h"
 #include "ui/date_box.h"
@@ -41,12 +42,12 @@ ArchiveWindow::ArchiveWindow(Database& database, QWidget* parent)
 
 void ArchiveWindow::load()
 {
-    m_archive->setRecordSource(ArchiveQueries::All);
-    m_archive->setTotalExpression(ArchiveQueries::totalExpression());
+    m_archive->setRecordSource(ArchiveQueries::all());
+    m_archive->setTotal(ArchiveTable::Amount, ArchiveQueries::TotalReading);
     if (!m_archive->refresh())
         Messages::show(this,
                        FailureText::about(QStringLiteral("ليست بايگاني از بانک اطلاعاتی %1 خوانده نشد."),
-                                          m_archive->database().filePath(), m_archive->lastError()),
+                                          m_archive->database().filePath(), m_archive->errorText()),
                        Messages::Icon::Critical);
 }
 
@@ -59,7 +60,7 @@ void ArchiveWindow::showEvent(QShowEvent* event)
 
 void ArchiveWindow::activate()
 {
-    m_archive->setSort(QStringLiteral("Date"));
+    m_archive->setSort(ArchiveTable::Date);
     m_grid->restoreWidths();
     showFigures();
 }
@@ -70,9 +71,9 @@ void ArchiveWindow::showFigures()
     showListFigures(*m_archive, m_total, m_totalWords, m_count);
 }
 
-void ArchiveWindow::showSource(const QString& sql, const QVariantList& binds)
+void ArchiveWindow::showSource(const RecordSource& source)
 {
-    m_archive->setRecordSource(sql, binds);
+    m_archive->setRecordSource(source);
     // On failure the list keeps the rows it had; so do its figures.
     m_archive->refresh();
     showFigures();
@@ -84,27 +85,24 @@ void ArchiveWindow::searchColumn()
     if (choice < 0 || choice >= ArchiveQueries::SearchColumns) {
         // With no column chosen the list stays as it is; the whole archive comes back at the
         // next refresh.
-        m_archive->setRecordSource(ArchiveQueries::All);
+        m_archive->setRecordSource(ArchiveQueries::all());
         showFigures();
         return;
     }
-    const ArchiveQueries::Source source = ArchiveQueries::columnSearch(choice, m_searchText->text());
-    showSource(source.sql, source.binds);
+    showSource(ArchiveQueries::columnSearch(choice, m_searchText->text()));
 }
 
 void ArchiveWindow::chooseSearchColumn(int index)
 {
-    // The column is read into memory while the user types the first letters (any text
-    // that is not empty gives the shape of the search).
-    m_archive->warmSearch(ArchiveQueries::columnSearch(index, QStringLiteral("-")).sql);
+    // The column is read into memory while the user types the first letters.
+    m_archive->warmSearch(ArchiveQueries::columnSearch(index, QString()));
     m_searchText->setFocus();
     m_searchText->clear();
 }
 
 void ArchiveWindow::searchDateRange()
 {
-    const ArchiveQueries::Source source = ArchiveQueries::dateRange(m_fromDate->text(), m_toDate->text());
-    showSource(source.sql, source.binds);
+    showSource(ArchiveQueries::dateRange(m_fromDate->text(), m_toDate->text()));
 }
 
 void ArchiveWindow::closeRangePanel()
@@ -118,11 +116,11 @@ void ArchiveWindow::deleteArchived()
 {
     if (m_archive->hasCurrent()) {
         if (Messages::ask(this, QStringLiteral(" آيا مطمئن به حذف اين گزينه از ليست هستيد؟ "),
-                          m_archive->value(QStringLiteral("Name")).toString())) {
+                          m_archive->value(ArchiveTable::Description).toString())) {
             if (!m_archive->deleteCurrent())
                 Messages::show(this,
                                FailureText::about(QStringLiteral("چک از ليست بايگاني بانک اطلاعاتی %1 حذف نشد."),
-                                                  m_archive->database().filePath(), m_archive->lastError()),
+                                                  m_archive->database().filePath(), m_archive->errorText()),
                                Messages::Icon::Critical);
         }
         m_archive->refresh();

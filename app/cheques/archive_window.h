@@ -3,6 +3,7 @@
 #include <QDialog>
 
 class DataControl;
+struct RecordSource;
 class DataGrid;
 class Database;
 class DateBox;
@@ -45,7 +46,7 @@ private:
     void buildMenu();
     void load();
     void showFigures();
-    void showSource(const QString& sql, const QVariantList& binds);
+    void showSource(const RecordSource& source);
     void searchColumn();
     void chooseSearchColumn(int index);
     void searchDateRange();

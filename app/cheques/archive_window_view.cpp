@@ -3,8 +3,9 @@
 #include "cheques/archive_window.h"
 
 #include "data/archive_queries.h"
-#include "data/data_control.h"
+#include "data/tables.h"
 #include "numtype.h"
+#include "settings/setting_keys.h"
 #include "ui/data_grid.h"
 #include "ui/date_box.h"
 #include "ui/designed_layout.h"
@@ -44,8 +45,8 @@ void ArchiveWindow::buildControls()
 
     // The list.
     m_grid = place(named(new DataGrid(this), "DataGrid1"), 10, GridTop, 720, GridHeight);
-    m_grid->bind(m_archive, ArchiveQueries::listColumns(), ArchiveQueries::listCaptions(), {QStringLiteral("MB")});
-    m_grid->keepWidthsIn(QStringLiteral("DataGird8"),
+    m_grid->bind(m_archive, ArchiveQueries::listColumns(), ArchiveQueries::listCaptions(), {ArchiveTable::Amount});
+    m_grid->keepWidthsIn(Settings::ArchiveListSection,
                          {QStringLiteral("0"), QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"),
                           QStringLiteral("4"), QStringLiteral("5"), QStringLiteral("6")});
     m_grid->setDesignedWidths({85, 200, 100, 80, 75, 65, 75});

@@ -1,10 +1,13 @@
 #include "cheques/cheque_entry_dialog.h"
 
 #include "calendar/jalali.h"
+#include "data/bank_ledger.h"
+#include "data/cheque_status.h"
 #include "data/clock.h"
 #include "data/data_control.h"
 #include "data/database.h"
 #include "data/failure_text.h"
+#include "data/tables.h"
 #include "numtype.h"
 #include "ui/date_box.h"
 #include "ui/enter_path.h"
@@ -42,7 +45,6 @@ const QString TypePrompt = QStringLiteral("نوع چک");
 const QString PersonTip = QStringLiteral("نام شخص/ در وجه / و يا اطلاعاتي در مورد گيرنده اين چک");
 const QString Rial = QStringLiteral(": ريال");
 const QString Zero = QStringLiteral("صفر");
-const QString NoStatus = QStringLiteral("----");
 const QString HelpText =
     QStringLiteral(".اگر گزينه بانک خالي مي باشد ، شما ابتدا بايد در قسمت بانک حساب هاي خود را تعريف نمائيد ");
 const QString NotAdded = QStringLiteral("چک در بانک اطلاعاتی %1 ذخیره نشد.");
@@ -95,7 +97,7 @@ void setComboText(QComboBox* combo, const QString& text)
 } // namespace
 
 ChequeEntryDialog::ChequeEntryDialog(Database& db, DataControl& cheques, QWidget* parent)
-    : QDialog(parent), m_cheques(cheques), m_bankNames(new DataControl(db, this)), m_bankRow(new DataControl(db, this))
+    : QDialog(parent), m_database(db), m_cheques(cheques)
 {
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(DesignedCaption);
@@ -137,7 +139,7 @@ void ChequeEntryDialog::buildControls()
 
     m_typeLabel = fieldLabel(QStringLiteral("Label7"), QStringLiteral("  :نوع "), this);
     m_type = comboBox(QStringLiteral("Combo2"), this);
-    m_type->addItems({QStringLiteral("دريافت"), QStringLiteral("پرداخت")});
+    m_type->addItems({ChequeStatus::Received, ChequeStatus::Paid});
     setComboText(m_type, TypePrompt);
 
     m_amountLabel = fieldLabel(QStringLiteral("Label4"), QStringLiteral(" :مبلغ "), this);
@@ -249,29 +251,24 @@ void ChequeEntryDialog::connectControls()
 
 void ChequeEntryDialog::loadBankNames()
 {
-    m_bankNames->setRecordSource(QStringLiteral("select Distinct Name from T3"));
     m_bank->clear();
-    if (!m_bankNames->refresh())
+    if (!m_database.isOpen())
         return;
-    const RowModel* names = m_bankNames->model();
-    for (int row = 0; row < names->rowCount(); ++row) {
-        const QVariant name = names->value(row, QStringLiteral("Name"));
-        if (!name.isNull())
-            m_bank->addItem(name.toString());
-    }
+    m_bank->addItems(BankLedger::bankNames(m_database));
     setComboText(m_bank, QString());
 }
 
 void ChequeEntryDialog::fillFromCurrent()
 {
-    m_chequeDate->setText(m_cheques.value(QStringLiteral("TCH")).toString());
-    m_entryDate->setText(m_cheques.value(QStringLiteral("TV")).toString());
-    m_number->setText(m_cheques.value(QStringLiteral("Num")).toString());
-    setComboText(m_bank, m_cheques.value(QStringLiteral("NBank")).toString());
-    setComboText(m_type, m_cheques.value(QStringLiteral("Prd")).toString());
-    m_amount->setValue(m_cheques.value(QStringLiteral("Mab")));
-    m_description->setText(m_cheques.value(QStringLiteral("SH")).toString());
-    m_remarks->setText(m_cheques.value(QStringLiteral("Shh")).toString());
+    using namespace ChequeTable;
+    m_chequeDate->setText(m_cheques.value(Date).toString());
+    m_entryDate->setText(m_cheques.value(EntryDate).toString());
+    m_number->setText(m_cheques.value(Number).toString());
+    setComboText(m_bank, m_cheques.value(Bank).toString());
+    setComboText(m_type, m_cheques.value(Type).toString());
+    m_amount->setValue(m_cheques.value(Amount));
+    m_description->setText(m_cheques.value(Description).toString());
+    m_remarks->setText(m_cheques.value(Remarks).toString());
     m_editId = m_cheques.currentId();
 }
 
@@ -315,29 +312,30 @@ void ChequeEntryDialog::save()
     // The boxes keep what was typed, so the user can try again.
     Messages::show(this,
                    FailureText::about(NewRecordMode ? NotAdded : NotChanged, m_cheques.database().filePath(),
-                                      m_cheques.lastError()),
+                                      m_cheques.errorText()),
                    Messages::Icon::Critical);
 }
 
 Fields ChequeEntryDialog::boxFields() const
 {
+    using namespace ChequeTable;
     return {
-        {QStringLiteral("TV"), m_entryDate->text()},
-        {QStringLiteral("TCH"), m_chequeDate->text()},
-        {QStringLiteral("Num"), m_number->text()},
-        {QStringLiteral("NBank"), m_bank->currentText().trimmed()},
-        {QStringLiteral("Prd"), m_type->currentText().trimmed()},
-        {QStringLiteral("Mab"), qint64(m_amount->value())},
-        {QStringLiteral("SH"), m_description->text().trimmed()},
-        {QStringLiteral("Shh"), m_remarks->text().trimmed()},
+        {EntryDate, m_entryDate->text()},
+        {Date, m_chequeDate->text()},
+        {Number, m_number->text()},
+        {Bank, m_bank->currentText().trimmed()},
+        {Type, m_type->currentText().trimmed()},
+        {Amount, qint64(m_amount->value())},
+        {Description, m_description->text().trimmed()},
+        {Remarks, m_remarks->text().trimmed()},
     };
 }
 
 bool ChequeEntryDialog::saveNew()
 {
     Fields fields = boxFields();
-    fields.prepend({QStringLiteral("PD"), bankId(m_bank->currentText().trimmed())});
-    fields.append({QStringLiteral("V"), NoStatus});
+    fields.prepend({ChequeTable::BankKey, bankId(m_bank->currentText().trimmed())});
+    fields.append({ChequeTable::Status, ChequeStatus::Initial});
     if (!m_cheques.addRow(fields))
         return false;
     m_cheques.refresh();
@@ -359,7 +357,7 @@ bool ChequeEntryDialog::saveEdit()
     Fields fields;
     // A name that is no bank leaves the cheque's bank key as it was.
     if (const QVariant id = bankId(m_bank->currentText().trimmed()); !id.isNull())
-        fields.append({QStringLiteral("PD"), id});
+        fields.append({ChequeTable::BankKey, id});
     fields += boxFields();
     if (!m_cheques.updateRow(m_editId, fields))
         return false;
@@ -369,8 +367,5 @@ bool ChequeEntryDialog::saveEdit()
 
 QVariant ChequeEntryDialog::bankId(const QString& name)
 {
-    m_bankRow->setRecordSource(QStringLiteral("SELECT * FROM T3 WHERE Name = ?"), {name});
-    if (!m_bankRow->refresh() || !m_bankRow->hasCurrent())
-        return QVariant();
-    return m_bankRow->value(QStringLiteral("Id"));
+    return BankLedger::bankIdNamed(m_database, name);
 }

@@ -48,9 +48,8 @@ private:
     // The Id of the bank whose name is exactly `name`; null when there is none.
     QVariant bankId(const QString& name);
 
+    Database& m_database;
     DataControl& m_cheques;
-    DataControl* m_bankNames;
-    DataControl* m_bankRow;
     qint64 m_editId = -1;
 
     QLabel* m_entryDateLabel;

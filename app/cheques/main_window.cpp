@@ -5,6 +5,7 @@
 #include "data/data_control.h"
 #include "data/database.h"
 #include "data/failure_text.h"
+#include "data/tables.h"
 #include "numtype.h"
 #include "settings/settings_store.h"
 #include "startup/owner_name_window.h"
@@ -47,17 +48,17 @@ MainWindow::MainWindow(Database& database, QWidget* parent)
 
 void MainWindow::load()
 {
-    m_cheques->setRecordSource(ChequeQueries::All);
-    m_cheques->setTotalExpression(QStringLiteral("Mab"));
+    m_cheques->setRecordSource(ChequeQueries::all());
+    m_cheques->setTotal(ChequeTable::Amount);
     if (!m_cheques->refresh())
         Messages::show(
             this,
             FailureText::about(
                 QStringLiteral("فهرست چک‌ها از بانک اطلاعاتی %1 خوانده نشد."),
-                m_database.filePath(), m_cheques->lastError()),
+                m_database.filePath(), m_cheques->errorText()),
             Messages::Icon::Critical);
     m_grid->restoreRowHeight();
-    setWindowTitle(OwnerNameWindow::mainWindowTitle(SettingsStore::read(QStringLiteral("1"), QStringLiteral("2"))));
+    setWindowTitle(OwnerNameWindow::mainWindowTitle(SettingsStore::read(Settings::OwnerName)));
     applyAppearance();
     m_grid->restoreRowHeight();
 }
@@ -65,19 +66,19 @@ void MainWindow::load()
 void MainWindow::applyAppearance()
 {
     QFont font = m_grid->font();
-    const QString family = SettingsStore::read(QStringLiteral("CD"), QStringLiteral("Font"));
+    const QString family = SettingsStore::read(Settings::ListFont);
     if (!family.trimmed().isEmpty())
         font.setFamily(family);
     double size = 0;
-    if (SettingsStore::readDouble(QStringLiteral("CD"), QStringLiteral("FontSize"), size) && size > 0)
+    if (SettingsStore::readDouble(Settings::ListFontSize, size) && size > 0)
         font.setPointSizeF(size);
     m_grid->setFont(font);
 
     QPalette palette = m_grid->palette();
-    const QColor text = colorFromStored(SettingsStore::read(QStringLiteral("CD"), QStringLiteral("ForeColor")));
+    const QColor text = colorFromStored(SettingsStore::read(Settings::ListForeColor));
     if (text.isValid())
         palette.setColor(QPalette::Text, text);
-    const QColor back = colorFromStored(SettingsStore::read(QStringLiteral("CD"), QStringLiteral("BackColor")));
+    const QColor back = colorFromStored(SettingsStore::read(Settings::ListBackColor));
     if (back.isValid()) {
         palette.setColor(QPalette::Base, back);
         palette.setColor(QPalette::AlternateBase, back.darker(106));
@@ -106,9 +107,9 @@ int MainWindow::runModal(QDialog& dialog)
     return result;
 }
 
-void MainWindow::showSource(const QString& sql, const QVariantList& binds)
+void MainWindow::showSource(const RecordSource& source)
 {
-    m_cheques->setRecordSource(sql, binds);
+    m_cheques->setRecordSource(source);
     if (!m_cheques->refresh())
         showFigures(); // the list keeps the rows it had; so do its figures
 }
@@ -141,11 +142,11 @@ void MainWindow::deleteCheque(bool fromMenu)
     }
     const QString question = fromMenu ? QStringLiteral(" آيا مطمئن به حذف اين گزينه از ليست هستيد؟ ")
                                       : QStringLiteral(" آيا مطمئن به حذف اين گزينه از ليست هستيد! ");
-    if (Messages::ask(this, question, m_cheques->value(QStringLiteral("SH")).toString())) {
+    if (Messages::ask(this, question, m_cheques->value(ChequeTable::Description).toString())) {
         if (!m_cheques->deleteCurrent())
             Messages::show(this,
                            FailureText::about(QStringLiteral("چک از بانک اطلاعاتی %1 حذف نشد."), m_database.filePath(),
-                                              m_cheques->lastError()),
+                                              m_cheques->errorText()),
                            Messages::Icon::Critical);
     }
     m_cheques->refresh();

@@ -4,6 +4,8 @@
 #include <QPalette>
 
 class DataControl;
+struct SettingKey;
+struct RecordSource;
 class DataGrid;
 class Database;
 class DateBox;
@@ -77,12 +79,12 @@ private:
     void buildMenu();
     void buildMenuBar();
     void addTrayIcon();
-    void chooseListColor(QPalette::ColorRole role, const QString& key);
+    void chooseListColor(QPalette::ColorRole role, const SettingKey& setting);
     void connectSearch();
     void load();
     void applyAppearance();
     void showFigures();
-    void showSource(const QString& sql, const QVariantList& binds);
+    void showSource(const RecordSource& source);
     void searchText();
     void chooseSearchColumn(int index);
     void searchDateRange();

@@ -103,21 +103,21 @@ void MainWindow::addTrayIcon()
 
 void MainWindow::chooseListBackground()
 {
-    chooseListColor(QPalette::Base, QStringLiteral("Backcolor"));
+    chooseListColor(QPalette::Base, Settings::ListBackColor);
 }
 
 void MainWindow::chooseListForeground()
 {
-    chooseListColor(QPalette::Text, QStringLiteral("ForeColor"));
+    chooseListColor(QPalette::Text, Settings::ListForeColor);
 }
 
-void MainWindow::chooseListColor(QPalette::ColorRole role, const QString& key)
+void MainWindow::chooseListColor(QPalette::ColorRole role, const SettingKey& setting)
 {
     // A cancelled chooser leaves the list as it is.
     const QColor color = Messages::chooseColor(this, m_grid->palette().color(role));
     if (!color.isValid())
         return;
-    SettingsStore::write(QStringLiteral("CD"), key, storedColor(color));
+    SettingsStore::write(setting, storedColor(color));
     applyAppearance();
 }
 

@@ -36,7 +36,7 @@ void MainWindow::connectSearch()
 bool MainWindow::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == m_fromDate->edit() && event->type() == QEvent::FocusIn)
-        showSource(QStringLiteral("SELECT * FROM T1 order by Tch"), {});
+        showSource(ChequeQueries::byDate());
     return QMainWindow::eventFilter(watched, event);
 }
 
@@ -44,10 +44,9 @@ void MainWindow::searchText()
 {
     const int choice = m_searchColumn->currentIndex();
     if (choice >= 0 && choice < ChequeQueries::SearchColumns) {
-        const ChequeQueries::Source source = ChequeQueries::textSearch(choice, m_searchText->text());
-        showSource(source.sql, source.binds);
+        showSource(ChequeQueries::textSearch(choice, m_searchText->text()));
     } else {
-        showSource(ChequeQueries::All, {});
+        showSource(ChequeQueries::all());
     }
 }
 
@@ -55,7 +54,7 @@ void MainWindow::chooseSearchColumn(int index)
 {
     const bool range = index == ChequeQueries::DateRangeChoice;
     if (!range)
-        m_cheques->warmSearch(ChequeQueries::textSearch(index, QString()).sql);
+        m_cheques->warmSearch(ChequeQueries::textSearch(index, QString()));
     m_searchText->setFocus();
     m_searchText->clear();
     m_searchText->setVisible(!range);
@@ -75,18 +74,17 @@ void MainWindow::searchDateRange()
 {
     if (m_searchColumn->currentIndex() != ChequeQueries::DateRangeChoice)
         return;
-    const ChequeQueries::Source source = ChequeQueries::dateRange(m_fromDate->text(), m_toDate->text());
-    showSource(source.sql, source.binds);
+    showSource(ChequeQueries::dateRange(m_fromDate->text(), m_toDate->text()));
 }
 
 void MainWindow::quickFilter(int index)
 {
-    ChequeQueries::Source source{QStringLiteral("SELECT * FROM t1"), {}};
+    RecordSource source = ChequeQueries::all();
     if (index == 1)
         source = ChequeQueries::dated(JalaliDateString(Clock::today(), 0));
     else if (index == 2)
         source = ChequeQueries::ofType(m_searchText->text());
-    showSource(source.sql, source.binds);
+    showSource(source);
 }
 
 void MainWindow::sortFromPanel()

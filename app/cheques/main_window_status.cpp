@@ -6,6 +6,7 @@
 #include "data/data_control.h"
 #include "data/database.h"
 #include "data/failure_text.h"
+#include "data/tables.h"
 #include "ui/messages.h"
 
 #include <QGroupBox>
@@ -26,7 +27,7 @@ void MainWindow::settleCheque(const QString& question, bool pass)
     if (!m_cheques->hasCurrent())
         return;
     const qint64 id = m_cheques->currentId();
-    const QString title = m_cheques->value(QStringLiteral("SH")).toString();
+    const QString title = m_cheques->value(ChequeTable::Description).toString();
     if (!Messages::ask(this, question, title))
         return;
     QString error;
@@ -65,7 +66,7 @@ void MainWindow::resetCheque()
     if (!m_cheques->hasCurrent())
         return;
     const qint64 id = m_cheques->currentId();
-    const QString title = m_cheques->value(QStringLiteral("SH")).toString();
+    const QString title = m_cheques->value(ChequeTable::Description).toString();
     if (!Messages::ask(this, QStringLiteral("  .چک مورد نظر به حالت اوليه برگردد "), title))
         return;
     QString error;
@@ -109,7 +110,7 @@ void MainWindow::archiveCheque()
                        Messages::Icon::Critical);
         return;
     }
-    const QString title = m_cheques->value(QStringLiteral("SH")).toString();
+    const QString title = m_cheques->value(ChequeTable::Description).toString();
     if (!Messages::ask(this, QStringLiteral(" آيا مايل هستيد چک مورد نظر به ليست بايگاني اضافه شود . "), title))
         return;
     QString error;

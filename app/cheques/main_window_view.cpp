@@ -3,8 +3,9 @@
 #include "cheques/main_window.h"
 
 #include "data/cheque_queries.h"
-#include "data/data_control.h"
+#include "data/tables.h"
 #include "numtype.h"
+#include "settings/setting_keys.h"
 #include "ui/data_grid.h"
 #include "ui/date_box.h"
 #include "ui/designed_layout.h"
@@ -70,12 +71,12 @@ void MainWindow::buildControls()
 
     // The list.
     m_grid = place(named(new DataGrid(area), "DataGrid1"), 10, 48, 820, 462);
-    m_grid->bind(m_cheques, ChequeQueries::listColumns(), ChequeQueries::listCaptions(), {QStringLiteral("Mab")});
-    m_grid->keepWidthsIn(QStringLiteral("DataGird"),
+    m_grid->bind(m_cheques, ChequeQueries::listColumns(), ChequeQueries::listCaptions(), {ChequeTable::Amount});
+    m_grid->keepWidthsIn(Settings::MainListSection,
                          {QStringLiteral("0"), QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"),
                           QStringLiteral("4"), QStringLiteral("5"), QStringLiteral("6"), QStringLiteral("7"),
                           QStringLiteral("8"), QStringLiteral("9")});
-    m_grid->keepRowHeightIn(QStringLiteral("DataGird"), QStringLiteral("Row"));
+    m_grid->keepRowHeightIn(Settings::MainListRowHeight.section, Settings::MainListRowHeight.key);
     // Designed widths; the bank key is there but hidden.
     m_grid->setDesignedWidths({0, 60, 85, 85, 95, 110, 170, 85, 70, 140});
     connect(m_grid, &QAbstractItemView::doubleClicked, this, &MainWindow::editCheque);

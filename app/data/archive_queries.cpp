@@ -1,48 +1,50 @@
 #include "data/archive_queries.h"
 
+#include "data/tables.h"
+
 namespace ArchiveQueries {
 
 namespace {
 
-const char* const Columns[SearchColumns] = {"NB", "SHCH", "Name", "MB", "V", "PRD"};
+using namespace ArchiveTable;
 
-// A null text would be bound as NULL and match nothing; an empty box means the empty text.
-QString nonNull(const QString& text)
-{
-    return text.isNull() ? QStringLiteral("") : text;
-}
+const QLatin1String Columns[SearchColumns] = {Bank, Number, Description, Amount, Status, QLatin1String("PRD")};
 
 } // namespace
 
-Source columnSearch(int choice, const QString& text)
+RecordSource all()
+{
+    return RecordSource::all(Name, QStringLiteral("SELECT * FROM T2"));
+}
+
+RecordSource columnSearch(int choice, const QString& text)
 {
     if (choice < 0 || choice >= SearchColumns)
-        return {All, {}};
-    const QLatin1String column(Columns[choice]);
+        return all();
+    const QString column = Columns[choice];
     if (text.isEmpty()) {
         // SQLite finds the empty text in an empty column too; the list has always left the
         // empty ones out (a cheque added to the archive by hand has no type).
-        return {
-            QStringLiteral("SELECT *  From T2 Where (instr(%1 ,?) <> 0) And length(%1) > 0 order by Date").arg(column),
-            {QStringLiteral("")}};
+        RecordSource source = RecordSource::containing(
+            Name, column, QString(), Date,
+            QStringLiteral("SELECT *  From T2 Where (instr(%1 ,?) <> 0) And length(%1) > 0 order by Date").arg(column));
+        source.condition = QStringLiteral("length(%1) > 0").arg(column);
+        return source;
     }
-    return {QStringLiteral("SELECT *  From T2 Where (instr(%1 ,?) <> 0) order by Date").arg(column), {text}};
+    return RecordSource::containing(
+        Name, column, text, Date,
+        QStringLiteral("SELECT *  From T2 Where (instr(%1 ,?) <> 0) order by Date").arg(column));
 }
 
-Source dateRange(const QString& from, const QString& to)
+RecordSource dateRange(const QString& from, const QString& to)
 {
-    return {QStringLiteral("SELECT * FROM t2  WHERE Date between ? and ? order by Date"), {nonNull(from), nonNull(to)}};
-}
-
-QString totalExpression()
-{
-    return QStringLiteral("CASE WHEN typeof(MB) IN ('integer', 'real') THEN MB END");
+    return RecordSource::where(Name, QStringLiteral("Date between ? and ?"), {nonNullText(from), nonNullText(to)}, Date,
+                               QStringLiteral("SELECT * FROM t2  WHERE Date between ? and ? order by Date"));
 }
 
 QStringList listColumns()
 {
-    return {QStringLiteral("Date"), QStringLiteral("Name"), QStringLiteral("MB"), QStringLiteral("NB"),
-            QStringLiteral("SHCH"), QStringLiteral("prd"),  QStringLiteral("V")};
+    return columns();
 }
 
 QStringList listCaptions()

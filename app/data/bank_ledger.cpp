@@ -1,9 +1,10 @@
 #include "data/bank_ledger.h"
 
+#include "data/bound_query.h"
 #include "data/database.h"
+#include "data/sql_engine.h"
+#include "data/table_writer.h"
 
-#include <QSqlError>
-#include <QSqlQuery>
 #include <QSqlRecord>
 
 #include <cmath>
@@ -12,7 +13,7 @@ namespace BankLedger {
 
 namespace {
 
-const QString LinesOfBank = QStringLiteral("SELECT * FROM T4 WHERE ID=?");
+using namespace LedgerTable;
 
 void setError(QString* error, const QString& text)
 {
@@ -21,24 +22,18 @@ void setError(QString* error, const QString& text)
 }
 
 // The one row of an aggregate over one bank's lines.
-bool readAggregate(Database& database, const QString& sql, qint64 bankId, QVariantList* values, QString* error)
+bool readAggregate(Database& database, const QString& columns, qint64 bankId, QVariantList* values, QString* error)
 {
     if (!database.isOpen()) {
         setError(error, QStringLiteral("بانک اطلاعاتی باز نیست."));
         return false;
     }
-    QSqlQuery query(database.connection());
-    query.setForwardOnly(true);
-    if (!query.prepare(sql)) {
-        setError(error, query.lastError().text());
+    BoundQuery query(database.connection());
+    if (!query.execOne(QStringLiteral("SELECT %1 FROM %2 WHERE %3=?").arg(columns, Name, BankId), {bankId})) {
+        setError(error, query.errorText());
         return false;
     }
-    query.addBindValue(bankId);
-    if (!query.exec() || !query.next()) {
-        setError(error, query.lastError().text());
-        return false;
-    }
-    for (int column = 0; column < query.record().count(); ++column)
+    for (int column = 0; column < query.query().record().count(); ++column)
         values->append(query.value(column));
     return true;
 }
@@ -53,9 +48,9 @@ QVariant wholeRials(double amount)
 
 Fields bankFields(const Bank& bank)
 {
-    return {{QStringLiteral("Name"), bank.name.trimmed()},
-            {QStringLiteral("SHh"), bank.account.trimmed()},
-            {QStringLiteral("Mandeh"), bank.branch.trimmed()}};
+    return {{BankTable::BankName, bank.name.trimmed()},
+            {BankTable::Account, bank.account.trimmed()},
+            {BankTable::Branch, bank.branch.trimmed()}};
 }
 
 bool addBank(DataControl& banks, const Bank& bank, qint64* newId)
@@ -68,10 +63,37 @@ bool updateBank(DataControl& banks, qint64 id, const Bank& bank)
     return banks.updateRow(id, bankFields(bank));
 }
 
+QStringList bankNames(Database& database)
+{
+    QStringList names;
+    if (!database.isOpen())
+        return names;
+    BoundQuery query(database.connection());
+    if (!query.exec(database.engine().distinctValues(BankTable::Name, BankTable::BankName)))
+        return names;
+    while (query.next()) {
+        if (!query.value(0).isNull())
+            names << query.value(0).toString();
+    }
+    return names;
+}
+
+QVariant bankIdNamed(Database& database, const QString& name)
+{
+    if (!database.isOpen())
+        return QVariant();
+    BoundQuery query(database.connection());
+    if (!query.execOne(
+            QStringLiteral("SELECT %1 FROM %2 WHERE %3 = ?").arg(BankTable::Id, BankTable::Name, BankTable::BankName),
+            {name}))
+        return QVariant();
+    return query.value(0);
+}
+
 int lineCount(Database& database, qint64 bankId, QString* error)
 {
     QVariantList values;
-    if (!readAggregate(database, QStringLiteral("SELECT COUNT(*) FROM T4 WHERE ID=?"), bankId, &values, error))
+    if (!readAggregate(database, QStringLiteral("COUNT(*)"), bankId, &values, error))
         return -1;
     return values.value(0).toInt();
 }
@@ -88,11 +110,10 @@ DeleteOutcome deleteBank(Database& database, qint64 bankId, QString* error)
                     outcome = DeleteOutcome::HasLines;
                 return false;
             }
-            // T3 keeps a bank's Id as its rowid.
-            DataControl banks(database);
-            banks.setRecordSource(AllBanks);
-            if (!banks.deleteRow(bankId)) {
-                workError = banks.lastError();
+            // T3 keeps a bank's Id as its row identity.
+            TableWriter banks(database, BankTable::Name);
+            if (!banks.remove(bankId)) {
+                workError = banks.errorText();
                 return false;
             }
             outcome = DeleteOutcome::Deleted;
@@ -110,33 +131,34 @@ Fields lineFields(const Line& line)
     const QVariant amount = wholeRials(line.amount);
     Fields fields;
     if (line.side == Side::Credit && line.repeatCreditInSum)
-        fields << qMakePair(QStringLiteral("sum"), amount);
-    fields << qMakePair(QStringLiteral("Date"), QVariant(line.date))
-           << qMakePair(QStringLiteral("shomreh"), QVariant(line.description))
-           << qMakePair(line.side == Side::Debit ? QStringLiteral("bed") : QStringLiteral("bes"), amount)
-           << qMakePair(QStringLiteral("ID"), line.bankId);
+        fields << qMakePair(QString(Sum), amount);
+    fields << qMakePair(QString(Date), QVariant(line.date))
+           << qMakePair(QString(Description), QVariant(line.description))
+           << qMakePair(QString(line.side == Side::Debit ? Debit : Credit), amount)
+           << qMakePair(QString(BankId), line.bankId);
     return fields;
 }
 
 bool postLine(Database& database, const Line& line, QString* error)
 {
-    DataControl lines(database);
-    lines.setRecordSource(AllLines);
-    if (lines.addRow(lineFields(line)))
+    TableWriter lines(database, Name);
+    if (lines.insert(lineFields(line)))
         return true;
-    setError(error, lines.lastError());
+    setError(error, lines.errorText());
     return false;
 }
 
 void showLinesOf(DataControl& lines, qint64 bankId)
 {
-    lines.setRecordSource(LinesOfBank, {bankId});
+    lines.setRecordSource(RecordSource::where(Name, QStringLiteral("ID=?"), {bankId}, QString(),
+                                              QStringLiteral("SELECT * FROM T4 WHERE ID=?")));
 }
 
 bool statementTotals(Database& database, qint64 bankId, Totals* totals, QString* error)
 {
     QVariantList values;
-    if (!readAggregate(database, QStringLiteral("SELECT TOTAL(bed), TOTAL(bes) FROM T4 WHERE ID=?"), bankId, &values,
+    const SqlEngine& engine = database.engine();
+    if (!readAggregate(database, engine.total(Debit) + QStringLiteral(", ") + engine.total(Credit), bankId, &values,
                        error))
         return false;
     totals->debit = values.value(0).toDouble();

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "data/data_control.h"
+#include "data/record_source.h"
+#include "data/tables.h"
 
 #include <QString>
 #include <QVariant>
@@ -13,8 +15,7 @@ class Database;
 // lines are one statement whatever their origin. Every value is bound, never spliced.
 namespace BankLedger {
 
-inline const QString AllBanks = QStringLiteral("SELECT * FROM T3");
-inline const QString AllLines = QStringLiteral("SELECT * FROM T4");
+inline const RecordSource AllBanks = RecordSource::all(BankTable::Name, QStringLiteral("SELECT * FROM T3"));
 
 struct Bank
 {
@@ -60,8 +61,13 @@ enum class DeleteOutcome
 Fields bankFields(const Bank& bank);
 // Adds a bank through the bank list's control (its record source must be on T3).
 bool addBank(DataControl& banks, const Bank& bank, qint64* newId = nullptr);
-// Rewrites bank id's three columns; false (with the control's lastError) when it is gone.
+// Rewrites bank id's three columns; false (with the control's errorText) when it is gone.
 bool updateBank(DataControl& banks, qint64 id, const Bank& bank);
+
+// The distinct names of the banks, for the bank choice of the cheque entry.
+QStringList bankNames(Database& database);
+// The Id of the first bank named exactly name; null when there is none or it cannot be read.
+QVariant bankIdNamed(Database& database, const QString& name);
 
 // The number of ledger lines of a bank, or -1 when it could not be read.
 int lineCount(Database& database, qint64 bankId, QString* error = nullptr);

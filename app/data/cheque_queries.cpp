@@ -1,62 +1,72 @@
 #include "data/cheque_queries.h"
 
+#include "data/tables.h"
+
 namespace ChequeQueries {
 
 namespace {
 
+using namespace ChequeTable;
+
 struct SearchColumn
 {
-    const char* column;
-    const char* order;
+    QLatin1String column;
+    // The order of the rows found, as the list has always spelled it.
+    QLatin1String order;
 };
 
 const SearchColumn Columns[SearchColumns] = {
-    {"TCH", "TCH"}, {"Nbank", "Nbank"}, {"Num", "Num"}, {"Mab", "Mab"},
-    {"SH", "SH"},   {"V", "V"},         {"Prd", "prd"}, {"Shh", "Shh"},
+    {Date, Date},     {Bank, QLatin1String("Nbank")}, {Number, Number},   {Amount, Amount}, {Description, Description},
+    {Status, Status}, {Type, QLatin1String("prd")},   {Remarks, Remarks},
 };
 
-// A null text would be bound as NULL and match nothing; an empty box means the empty text.
-QString nonNull(const QString& text)
+RecordSource instrSearch(const QString& column, const QString& order, const QString& text)
 {
-    return text.isNull() ? QStringLiteral("") : text;
-}
-
-Source instrSearch(const char* column, const char* order, const QString& text)
-{
-    return {QStringLiteral("SELECT *  From T1 Where (instr(%1 ,?) <> 0) order by %2")
-                .arg(QLatin1String(column), QLatin1String(order)),
-            {nonNull(text)}};
+    return RecordSource::containing(
+        Name, column, text, order,
+        QStringLiteral("SELECT *  From %1 Where (instr(%2 ,?) <> 0) order by %3").arg(Name, column, order));
 }
 
 } // namespace
 
-Source textSearch(int choice, const QString& text)
+RecordSource all()
+{
+    return RecordSource::all(Name, QStringLiteral("SELECT * FROM T1"));
+}
+
+RecordSource byDate()
+{
+    return RecordSource::where(Name, QString(), {}, QStringLiteral("Tch"),
+                               QStringLiteral("SELECT * FROM T1 order by Tch"));
+}
+
+RecordSource textSearch(int choice, const QString& text)
 {
     if (choice < 0 || choice >= SearchColumns)
-        return {All, {}};
+        return all();
     return instrSearch(Columns[choice].column, Columns[choice].order, text);
 }
 
-Source dateRange(const QString& from, const QString& to)
+RecordSource dateRange(const QString& from, const QString& to)
 {
-    return {QStringLiteral("SELECT * FROM t1  WHERE tch between ? and ? order by tch"), {nonNull(from), nonNull(to)}};
+    return RecordSource::where(Name, QStringLiteral("tch between ? and ?"), {nonNullText(from), nonNullText(to)},
+                               QStringLiteral("tch"),
+                               QStringLiteral("SELECT * FROM t1  WHERE tch between ? and ? order by tch"));
 }
 
-Source dated(const QString& date)
+RecordSource dated(const QString& date)
 {
-    return instrSearch("TCH", "TCH", date);
+    return instrSearch(Date, Date, date);
 }
 
-Source ofType(const QString& text)
+RecordSource ofType(const QString& text)
 {
-    return instrSearch("Prd", "prd", text);
+    return instrSearch(Type, QStringLiteral("prd"), text);
 }
 
 QStringList listColumns()
 {
-    return {QStringLiteral("PD"),    QStringLiteral("Prd"), QStringLiteral("TCH"), QStringLiteral("Num"),
-            QStringLiteral("NBank"), QStringLiteral("Mab"), QStringLiteral("SH"),  QStringLiteral("TV"),
-            QStringLiteral("v"),     QStringLiteral("Shh")};
+    return {BankKey, Type, Date, Number, Bank, Amount, Description, EntryDate, Status, Remarks};
 }
 
 QStringList listCaptions()

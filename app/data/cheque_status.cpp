@@ -1,10 +1,10 @@
 #include "data/cheque_status.h"
 
-#include "data/data_control.h"
+#include "data/bound_query.h"
 #include "data/database.h"
-
-#include <QSqlError>
-#include <QSqlQuery>
+#include "data/sql_engine.h"
+#include "data/table_writer.h"
+#include "data/tables.h"
 
 #include <functional>
 
@@ -19,11 +19,13 @@ struct Cheque
 
 bool readCheque(Database& database, qint64 id, Cheque* cheque, QString* error)
 {
-    QSqlQuery query(database.connection());
-    query.prepare(QStringLiteral("SELECT PD, TCH, Num, NBank, Mab, SH, Prd, V FROM T1 WHERE rowid = ?"));
-    query.addBindValue(id);
-    if (!query.exec()) {
-        *error = query.lastError().text();
+    using namespace ChequeTable;
+    BoundQuery query(database.connection());
+    const QStringList columns = {BankKey, Date, Number, Bank, Amount, Description, Type, Status};
+    if (!query.exec(QStringLiteral("SELECT %1 FROM %2 WHERE %3 = ?")
+                        .arg(columns.join(QLatin1String(", ")), Name, database.engine().rowIdentity()),
+                    {id})) {
+        *error = query.errorText();
         return false;
     }
     if (!query.next()) {
@@ -46,36 +48,30 @@ bool transact(Database& database, QString* error, const std::function<bool(QStri
     return done;
 }
 
-bool write(DataControl& control, bool ok, QString* error)
+bool kept(const TableWriter& writer, bool ok, QString* error)
 {
-    if (!ok)
-        *error = control.lastError();
+    if (!ok && error)
+        *error = writer.errorText();
     return ok;
 }
 
 bool appendArchiveCopy(Database& database, const Cheque& cheque, bool withType, QString* error)
 {
-    Fields fields = {{QStringLiteral("Date"), cheque.date},   {QStringLiteral("Name"), cheque.description},
-                     {QStringLiteral("MB"), cheque.amount},   {QStringLiteral("NB"), cheque.bank},
-                     {QStringLiteral("SHCH"), cheque.number}, {QStringLiteral("V"), cheque.status}};
+    using namespace ArchiveTable;
+    Fields fields = {{Date, cheque.date}, {Description, cheque.description}, {Amount, cheque.amount},
+                     {Bank, cheque.bank}, {Number, cheque.number},           {Status, cheque.status}};
     if (withType)
-        fields << qMakePair(QStringLiteral("prd"), cheque.type);
-    DataControl archive(database);
-    archive.setRecordSource(QStringLiteral("SELECT * FROM T2"));
-    return write(archive, archive.addRow(fields), error);
+        fields << qMakePair(QString(Type), cheque.type);
+    TableWriter archive(database, Name);
+    return kept(archive, archive.insert(fields), error);
 }
 
 } // namespace
 
 bool setStatus(Database& database, qint64 id, const QString& status, QString* error)
 {
-    DataControl cheques(database);
-    cheques.setRecordSource(QStringLiteral("SELECT * FROM T1"));
-    QString message;
-    const bool ok = write(cheques, cheques.updateRow(id, {{QStringLiteral("V"), status}}), &message);
-    if (!ok && error)
-        *error = message;
-    return ok;
+    TableWriter cheques(database, ChequeTable::Name);
+    return kept(cheques, cheques.update(id, {{ChequeTable::Status, status}}), error);
 }
 
 bool pass(Database& database, qint64 id, QString* error, bool* posted)
@@ -90,15 +86,14 @@ bool pass(Database& database, qint64 id, QString* error, bool* posted)
         const bool paid = type == Paid;
         if (!paid && type != Received)
             return true;
+        using namespace LedgerTable;
         const QString kind = paid ? QStringLiteral("بابت چک ،کسر") : QStringLiteral("بابت چک ، اضافه");
-        DataControl ledger(database);
-        ledger.setRecordSource(QStringLiteral("SELECT * FROM T4"));
-        const Fields line = {
-            {QStringLiteral("ID"), cheque.bankKey},
-            {QStringLiteral("Date"), cheque.date},
-            {paid ? QStringLiteral("bed") : QStringLiteral("bes"), cheque.amount},
-            {QStringLiteral("shomreh"), kind + QStringLiteral("     :") + cheque.description.toString()}};
-        ledgerLine = write(ledger, ledger.addRow(line), workError);
+        const Fields line = {{BankId, cheque.bankKey},
+                             {Date, cheque.date},
+                             {paid ? Debit : Credit, cheque.amount},
+                             {Description, kind + QStringLiteral("     :") + cheque.description.toString()}};
+        TableWriter ledger(database, Name);
+        ledgerLine = kept(ledger, ledger.insert(line), workError);
         return ledgerLine;
     });
     if (posted)
@@ -120,9 +115,8 @@ bool moveToArchive(Database& database, qint64 id, QString* error)
         Cheque cheque;
         if (!readCheque(database, id, &cheque, workError) || !appendArchiveCopy(database, cheque, true, workError))
             return false;
-        DataControl cheques(database);
-        cheques.setRecordSource(QStringLiteral("SELECT * FROM T1"));
-        return write(cheques, cheques.deleteRow(id), workError);
+        TableWriter cheques(database, ChequeTable::Name);
+        return kept(cheques, cheques.remove(id), workError);
     });
 }
 

@@ -1,26 +1,12 @@
 #include "data/data_control.h"
 
+#include "data/bound_query.h"
 #include "data/database.h"
-#include "data/search_index.h"
+#include "data/sql_engine.h"
 
 #include <QRegularExpression>
-#include <QSqlError>
-#include <QSqlQuery>
 
 namespace {
-
-// Names of tables, columns and sorts come from the program, never from the user; this
-// keeps it so even if a caller slips.
-bool isIdentifier(const QString& name)
-{
-    static const QRegularExpression pattern(QStringLiteral("^[A-Za-z_][A-Za-z0-9_]*$"));
-    return pattern.match(name).hasMatch();
-}
-
-QString quotedIdentifier(const QString& name)
-{
-    return QLatin1Char('"') + name + QLatin1Char('"');
-}
 
 const QString NoDatabase = QStringLiteral("بانک اطلاعاتی باز نیست.");
 
@@ -30,40 +16,36 @@ DataControl::DataControl(Database& database, QObject* parent)
     : QObject(parent), m_database(database), m_model(new RowModel(this))
 {}
 
-void DataControl::setRecordSource(const QString& sql, const QVariantList& binds)
+void DataControl::setRecordSource(const RecordSource& source)
 {
-    m_sql = sql;
-    m_binds = binds;
+    m_source = source;
     m_sort.clear();
 }
 
-bool DataControl::searchKey(const QString& sql, SearchIndex::Key* key) const
+void DataControl::setTotal(const QString& column, AmountReading reading)
 {
-    // The lists' search boxes ask for "the rows whose column contains the text" on every
-    // keystroke; those are answered from the column held in memory.
-    static const QRegularExpression search(
-        QStringLiteral("^SELECT \\*\\s+From (\\w+) Where \\(instr\\((\\w+) ,\\?\\) <> 0\\) order by (\\w+)$"),
-        QRegularExpression::CaseInsensitiveOption);
-    const QRegularExpressionMatch match = search.match(sql);
-    if (!match.hasMatch())
-        return false;
-    *key = {match.captured(1), match.captured(2), match.captured(3), m_totalExpression};
-    return true;
+    m_totalExpression = column.isEmpty() ? QString() : m_database.engine().amount(column, reading);
 }
 
-void DataControl::warmSearch(const QString& sql)
+SearchIndex::Key DataControl::searchKey(const RecordSource& source) const
 {
-    SearchIndex::Key key;
-    if (m_database.isOpen() && searchKey(sql, &key))
-        m_database.searchIndex().warm(m_database.connection(), key);
+    return {source.table, source.searchColumn, m_database.engine().orderExpression(source), m_totalExpression};
+}
+
+void DataControl::warmSearch(const RecordSource& search)
+{
+    if (m_database.isOpen() && !search.searchColumn.isEmpty() && !search.order.isEmpty())
+        m_database.searchIndex().warm(m_database.connection(), searchKey(search));
 }
 
 bool DataControl::searchFromIndex(bool* done)
 {
+    // The lists' search boxes ask for "the rows whose column contains the text" on every
+    // keystroke; those are answered from the column held in memory.
     *done = false;
-    SearchIndex::Key key;
-    if (!m_sort.isEmpty() || m_binds.size() != 1 || m_binds.first().isNull() || !searchKey(m_sql, &key))
+    if (!m_sort.isEmpty() || !m_source.isPlainSearch() || m_source.order.isEmpty())
         return true;
+    const SearchIndex::Key key = searchKey(m_source);
     QSqlDatabase db = m_database.connection();
     SearchIndex& index = m_database.searchIndex();
     if (!index.ready(db, key)) {
@@ -71,10 +53,10 @@ bool DataControl::searchFromIndex(bool* done)
         index.warm(db, key);
         return true;
     }
-    SearchIndex::Result result = index.find(m_binds.first().toString());
+    SearchIndex::Result result = index.find(nonNullText(m_source.searchText));
     const int count = static_cast<int>(result.ids.size());
     QString error;
-    if (!m_model->setRowIds(db, key.table, std::move(result.ids), &error)) {
+    if (!m_model->setRowIds(db, m_database.engine(), key.table, std::move(result.ids), &error)) {
         m_error = error;
         return false;
     }
@@ -97,23 +79,13 @@ bool DataControl::requery()
     if (done)
         return true;
     QSqlDatabase db = m_database.connection();
-    // The order of the rows does not change their count or total, and SQLite would sort
-    // every matching row before counting them.
-    static const QRegularExpression trailingOrder(QStringLiteral("\\s+order\\s+by\\s+[A-Za-z0-9_\\s,]+$"),
-                                                  QRegularExpression::CaseInsensitiveOption);
-    const QString base = QString(m_sql).remove(trailingOrder);
-    const QString totalExpression = m_totalExpression.isEmpty() ? QStringLiteral("0") : m_totalExpression;
-    QSqlQuery figures(db);
-    figures.setForwardOnly(true);
-    if (!figures.prepare(QStringLiteral("SELECT COUNT(*), TOTAL(") + totalExpression + QStringLiteral(") FROM (") +
-                         base + QLatin1Char(')'))) {
-        m_error = figures.lastError().text();
-        return false;
-    }
-    for (const QVariant& value : m_binds)
-        figures.addBindValue(value);
-    if (!figures.exec() || !figures.next()) {
-        m_error = figures.lastError().text();
+    const SqlEngine& engine = m_database.engine();
+    const QVariantList binds = m_source.binds();
+    // The figures are read without the order: it does not change the count or the total, and
+    // the database would sort every matching row before counting them.
+    BoundQuery figures(db);
+    if (!figures.execOne(engine.figuresStatement(m_source, m_totalExpression), binds)) {
+        m_error = figures.errorText();
         return false;
     }
     const int count = figures.value(0).toInt();
@@ -121,7 +93,7 @@ bool DataControl::requery()
     figures.finish();
 
     QString error;
-    if (!m_model->setQuery(db, m_sql, m_binds, m_sort, count, &error)) {
+    if (!m_model->setQuery(db, engine.listStatement(m_source, m_sort, true), binds, true, count, &error)) {
         m_error = error;
         return false;
     }
@@ -142,6 +114,8 @@ bool DataControl::refresh()
 
 bool DataControl::setSort(const QString& sort)
 {
+    // Sorts come from the program, never from the user; this keeps them column names even if a
+    // caller slips.
     static const QRegularExpression pattern(QStringLiteral("^\\s*([A-Za-z_][A-Za-z0-9_]*)(\\s+(ASC|DESC))?\\s*$"),
                                             QRegularExpression::CaseInsensitiveOption);
     if (!sort.isEmpty() && !pattern.match(sort).hasMatch()) {
@@ -176,113 +150,26 @@ qint64 DataControl::currentId() const
     return hasCurrent() ? m_model->rowId(m_current) : -1;
 }
 
-QString DataControl::table() const
+bool DataControl::keep(bool ok, const TableWriter& writer)
 {
-    static const QRegularExpression from(QStringLiteral("\\bfrom\\s+([A-Za-z_][A-Za-z0-9_]*)"),
-                                         QRegularExpression::CaseInsensitiveOption);
-    const QRegularExpressionMatch match = from.match(m_sql);
-    return match.hasMatch() ? match.captured(1) : QString();
-}
-
-bool DataControl::canWrite()
-{
-    if (!m_database.isOpen()) {
-        m_error = NoDatabase;
-        return false;
-    }
-    if (!m_database.fileStillInPlace()) {
-        m_error =
-            QStringLiteral("فایل بانک اطلاعاتی %1 دیگر در جای خود نیست؛ تغییر ذخیره نشد.").arg(m_database.filePath());
-        return false;
-    }
-    if (!isIdentifier(table())) {
-        m_error = QStringLiteral("این فهرست جدولی ندارد که بتوان در آن نوشت.");
-        return false;
-    }
-    return true;
-}
-
-bool DataControl::canWriteRow(qint64 id)
-{
-    if (!canWrite())
-        return false;
-    if (id < 0) {
-        m_error = QStringLiteral("ردیفی انتخاب نشده است.");
-        return false;
-    }
-    return true;
-}
-
-bool DataControl::exec(const QString& sql, const QVariantList& binds, qint64* insertId, bool mustTouchRow)
-{
-    QSqlQuery query(m_database.connection());
-    if (!query.prepare(sql)) {
-        m_error = query.lastError().text();
-        return false;
-    }
-    for (const QVariant& value : binds)
-        query.addBindValue(value);
-    if (!query.exec()) {
-        m_error = query.lastError().text();
-        return false;
-    }
-    if (mustTouchRow && query.numRowsAffected() < 1) {
-        m_error = QStringLiteral("این ردیف دیگر در بانک اطلاعاتی نیست.");
-        return false;
-    }
-    if (insertId)
-        *insertId = query.lastInsertId().toLongLong();
-    m_error.clear();
-    return true;
+    m_error = writer.errorText();
+    return ok;
 }
 
 bool DataControl::addRow(const Fields& fields, qint64* newId)
 {
-    if (!canWrite())
-        return false;
-    QStringList names;
-    QStringList marks;
-    QVariantList binds;
-    for (const auto& field : fields) {
-        if (!isIdentifier(field.first)) {
-            m_error = QStringLiteral("نام ستون «%1» درست نیست.").arg(field.first);
-            return false;
-        }
-        names << quotedIdentifier(field.first);
-        marks << QStringLiteral("?");
-        binds << field.second;
-    }
-    const QString sql = names.isEmpty()
-                            ? QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(table())
-                            : QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
-                                  .arg(table(), names.join(QLatin1String(", ")), marks.join(QLatin1String(", ")));
-    return exec(sql, binds, newId);
+    TableWriter writer(m_database, m_source.table);
+    return keep(writer.insert(fields, newId), writer);
 }
 
 bool DataControl::updateRow(qint64 id, const Fields& fields)
 {
-    if (!canWriteRow(id))
-        return false;
-    if (fields.isEmpty())
-        return true;
-    QStringList sets;
-    QVariantList binds;
-    for (const auto& field : fields) {
-        if (!isIdentifier(field.first)) {
-            m_error = QStringLiteral("نام ستون «%1» درست نیست.").arg(field.first);
-            return false;
-        }
-        sets << quotedIdentifier(field.first) + QStringLiteral(" = ?");
-        binds << field.second;
-    }
-    binds << id;
-    return exec(QStringLiteral("UPDATE %1 SET %2 WHERE rowid = ?").arg(table(), sets.join(QLatin1String(", "))), binds,
-                nullptr, true);
+    TableWriter writer(m_database, m_source.table);
+    return keep(writer.update(id, fields), writer);
 }
 
 bool DataControl::deleteRow(qint64 id)
 {
-    if (!canWriteRow(id))
-        return false;
-    return exec(QStringLiteral("DELETE FROM %1 WHERE rowid = ?").arg(table()), {id}, nullptr, true);
+    TableWriter writer(m_database, m_source.table);
+    return keep(writer.remove(id), writer);
 }

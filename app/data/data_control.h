@@ -1,22 +1,18 @@
 #pragma once
 
+#include "data/record_source.h"
 #include "data/row_model.h"
 #include "data/search_index.h"
+#include "data/table_writer.h"
 
 #include <QObject>
-#include <QPair>
 #include <QString>
-#include <QVariantList>
 
 class Database;
 
-// Column name and value pairs, in the order they are written.
-using Fields = QList<QPair<QString, QVariant>>;
-
-// What a window binds its list to: a record source (an SQL text whose user values are
-// bound, never spliced), a refresh, a current row, an optional sort, the writes of the
-// current row, and the figures of the list (count, and the total of one column) computed
-// by the database over the same query.
+// What a window binds its list to: a record source, a refresh, a current row, an optional sort,
+// the writes of the current row (through the source table's writer), and the figures of the list
+// (count, and the total of one column) computed by the database over the same rows.
 class DataControl : public QObject
 {
     Q_OBJECT
@@ -24,23 +20,22 @@ class DataControl : public QObject
 public:
     explicit DataControl(Database& database, QObject* parent = nullptr);
 
-    Database& database() const { return m_database; }
-
     // A new record source takes effect at the next refresh() and drops the sort.
-    void setRecordSource(const QString& sql, const QVariantList& binds = {});
-    QString recordSource() const { return m_sql; }
+    void setRecordSource(const RecordSource& source);
 
-    // The expression added up as the list's total (for example "Mab"); empty for none.
-    void setTotalExpression(const QString& expression) { m_totalExpression = expression; }
+    // The column added up as the list's total (for example "Mab"); empty for none.
+    void setTotal(const QString& column, AmountReading reading = AmountReading::AsStored);
 
     // Reads the record source again. On failure the list keeps the rows it had, the
-    // error is kept in lastError() and false is returned.
+    // error is kept in errorText() and false is returned.
     bool refresh();
 
     // A column name with an optional " ASC"/" DESC", or "" for the record source's own order.
     bool setSort(const QString& sort);
     QString sort() const { return m_sort; }
 
+    // The register the list reads, named in failure messages.
+    Database& database() const { return m_database; }
     RowModel* model() const { return m_model; }
     int recordCount() const { return m_count; }
     double total() const { return m_total; }
@@ -52,37 +47,33 @@ public:
     QVariant value(const QString& column) const;
     qint64 currentId() const;
 
-    // The table named after FROM in the record source; writes go there.
-    QString table() const;
-
+    // Writes to the record source's table.
     bool addRow(const Fields& fields, qint64* newId = nullptr);
     bool updateRow(qint64 id, const Fields& fields);
     bool deleteRow(qint64 id);
     bool updateCurrent(const Fields& fields) { return updateRow(currentId(), fields); }
     bool deleteCurrent() { return deleteRow(currentId()); }
 
-    QString lastError() const { return m_error; }
+    QString errorText() const { return m_error; }
 
-    // Starts reading, in the background, what a search of this record source's shape needs,
-    // so that the first letters typed into the search box do not wait for it.
-    void warmSearch(const QString& sql);
+    // Starts reading, in the background, what a search in the source's column needs, so that
+    // the first letters typed into the search box do not wait for it. Only the table, the
+    // searched column and the order of the source are looked at.
+    void warmSearch(const RecordSource& search);
 
 signals:
     void refreshed();
     void currentRowChanged(int row);
 
 private:
-    bool canWrite();
-    bool canWriteRow(qint64 id);
-    bool exec(const QString& sql, const QVariantList& binds, qint64* insertId = nullptr, bool mustTouchRow = false);
     bool requery();
     bool searchFromIndex(bool* done);
-    bool searchKey(const QString& sql, SearchIndex::Key* key) const;
+    SearchIndex::Key searchKey(const RecordSource& source) const;
+    bool keep(bool ok, const TableWriter& writer);
 
     Database& m_database;
     RowModel* m_model;
-    QString m_sql;
-    QVariantList m_binds;
+    RecordSource m_source;
     QString m_sort;
     QString m_totalExpression;
     int m_count = 0;

@@ -4,12 +4,12 @@
 #include "data/failure_text.h"
 #include "data/schema.h"
 #include "data/search_index.h"
+#include "data/sqlite_engine.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QSqlError>
-#include <QSqlQuery>
 #include <QUuid>
 
 #include <cerrno>
@@ -53,7 +53,8 @@ QString quoted(const QString& path)
 
 Database::Database(const QString& dataDir)
     : m_dataDir(QDir(dataDir).absolutePath()),
-      m_connectionName(QStringLiteral("kaviro-") + QUuid::createUuid().toString(QUuid::WithoutBraces))
+      m_connectionName(QStringLiteral("kaviro-") + QUuid::createUuid().toString(QUuid::WithoutBraces)),
+      m_engine(std::make_unique<SqliteEngine>())
 {}
 
 Database::~Database()
@@ -64,7 +65,7 @@ Database::~Database()
 SearchIndex& Database::searchIndex()
 {
     if (!m_searchIndex)
-        m_searchIndex = std::make_unique<SearchIndex>();
+        m_searchIndex = std::make_unique<SearchIndex>(*m_engine);
     return *m_searchIndex;
 }
 
@@ -81,9 +82,9 @@ QString Database::locateFile(const QString& dataDir)
 
 bool Database::openConnection()
 {
-    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connectionName);
+    QSqlDatabase db = QSqlDatabase::addDatabase(m_engine->driverName(), m_connectionName);
     db.setDatabaseName(m_filePath);
-    db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=3000"));
+    db.setConnectOptions(m_engine->connectOptions(false));
     return startConnection(db);
 }
 
@@ -95,10 +96,7 @@ bool Database::startConnection(QSqlDatabase& db)
             db.lastError().text());
         return false;
     }
-    // A connection setting only; the file is not changed by it. Scans of a large register
-    // (the figures of a list, a search snapshot) go faster with a larger page cache.
-    QSqlQuery pragmas(db);
-    pragmas.exec(QStringLiteral("PRAGMA cache_size = -16384"));
+    m_engine->setUp(db, false);
     return true;
 }
 

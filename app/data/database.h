@@ -7,6 +7,7 @@
 #include <memory>
 
 class SearchIndex;
+class SqlEngine;
 
 // The database file "dbase.mdb" of a data folder and the program's one connection to it.
 // Every window's data control reads and writes through this connection, so that a
@@ -52,6 +53,8 @@ public:
     static int removeLeftovers(const QString& dataDir);
 
     QSqlDatabase connection() const;
+    // The engine-specific pieces of the statements run on this connection.
+    const SqlEngine& engine() const { return *m_engine; }
     QString filePath() const { return m_filePath; }
     QString dataDir() const { return m_dataDir; }
     QString errorText() const { return m_error; }
@@ -77,5 +80,6 @@ private:
     QString m_connectionName;
     QString m_error;
     quint64 m_inode = 0;
+    std::unique_ptr<SqlEngine> m_engine;
     std::unique_ptr<SearchIndex> m_searchIndex;
 };

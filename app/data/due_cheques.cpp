@@ -1,6 +1,7 @@
 #include "data/due_cheques.h"
 
 #include "calendar/jalali.h"
+#include "data/cheque_queries.h"
 
 namespace DueCheques {
 
@@ -18,13 +19,13 @@ QString targetDay(const QDate& today, int days)
     return JalaliDateString(today.addDays(days), 0);
 }
 
-ChequeQueries::Source source(const QDate& today, std::optional<int> days)
+RecordSource source(const QDate& today, std::optional<int> days)
 {
     if (!days)
-        return {ChequeQueries::All, {}};
+        return ChequeQueries::all();
     const QString day = targetDay(today, *days);
     if (day.isEmpty())
-        return {ChequeQueries::All, {}};
+        return ChequeQueries::all();
     return ChequeQueries::dated(day);
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "data/cheque_queries.h"
+#include "data/record_source.h"
 
 #include <QDate>
 #include <QString>
@@ -22,6 +22,6 @@ QString targetDay(const QDate& today, int days);
 
 // The reminder's record source, the target day bound as a value. Without a day count the
 // target day cannot be computed and the source stays on all cheques.
-ChequeQueries::Source source(const QDate& today, std::optional<int> days);
+RecordSource source(const QDate& today, std::optional<int> days);
 
 } // namespace DueCheques

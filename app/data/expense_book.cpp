@@ -1,22 +1,23 @@
 #include "data/expense_book.h"
 
+#include "data/bound_query.h"
 #include "data/data_control.h"
 #include "data/database.h"
-
-#include <QSqlError>
-#include <QSqlQuery>
+#include "data/sql_engine.h"
+#include "data/tables.h"
 
 namespace {
 
-const QString AllKinds = QStringLiteral("SELECT * FROM T5 ");
-const QString AllEntries = QStringLiteral("SELECT * FROM T6 ");
-const QString OfKind = QStringLiteral("select * from t6 WHERE Noh = ?");
-const QString BetweenDates = QStringLiteral("SELECT * FROM t6  WHERE Date between ? and ?");
+using namespace ExpenseTable;
 
-// A null text would be bound as NULL and match nothing; an empty box means the empty text.
-QString nonNull(const QString& text)
+RecordSource allKinds()
 {
-    return text.isNull() ? QStringLiteral("") : text;
+    return RecordSource::all(KindTable::Name, QStringLiteral("SELECT * FROM T5 "));
+}
+
+RecordSource allEntries()
+{
+    return RecordSource::all(Name, QStringLiteral("SELECT * FROM T6 "));
 }
 
 bool isSeparator(QChar c)
@@ -30,15 +31,8 @@ ExpenseBook::ExpenseBook(Database& database, QObject* parent)
     : QObject(parent), m_database(database), m_kinds(new DataControl(database, this)),
       m_entries(new DataControl(database, this))
 {
-    m_entries->setTotalExpression(amountExpression());
-}
-
-QString ExpenseBook::amountExpression()
-{
-    // CAST reads the leading whole number of the text and gives 0 where there is none,
-    // as parseAmount does.
-    return QStringLiteral("CAST(REPLACE(REPLACE(REPLACE(REPLACE(TRIM(MB), ',', ''), ' ', ''), char(9), ''), "
-                          "char(160), '') AS INTEGER)");
+    // The database reads the typed amounts the way parseAmount does.
+    m_entries->setTotal(Amount, AmountReading::TypedText);
 }
 
 double ExpenseBook::parseAmount(const QString& text, bool* ok)
@@ -74,10 +68,10 @@ bool ExpenseBook::fail(const QString& error)
 
 bool ExpenseBook::load()
 {
-    m_kinds->setRecordSource(AllKinds);
+    m_kinds->setRecordSource(allKinds());
     const bool kindsRead = m_kinds->refresh();
-    const QString kindsError = m_kinds->lastError();
-    if (!show(AllEntries, {}, Order::Table))
+    const QString kindsError = m_kinds->errorText();
+    if (!show(allEntries(), Order::Table))
         return false;
     return kindsRead || fail(kindsError);
 }
@@ -87,7 +81,7 @@ QList<ExpenseBook::Kind> ExpenseBook::kindList() const
     QList<Kind> kinds;
     const RowModel* rows = m_kinds->model();
     for (int row = 0; row < rows->rowCount(); ++row)
-        kinds.append({rows->rowId(row), rows->value(row, QStringLiteral("Name")).toString()});
+        kinds.append({rows->rowId(row), rows->value(row, KindTable::KindName).toString()});
     return kinds;
 }
 
@@ -97,8 +91,8 @@ bool ExpenseBook::addKind(const QString& name, Kind* added)
     if (trimmed.isEmpty())
         return fail(QStringLiteral("نام نوع هزینه خالی است."));
     qint64 id = -1;
-    if (!m_kinds->addRow({{QStringLiteral("Name"), trimmed}}, &id))
-        return fail(m_kinds->lastError());
+    if (!m_kinds->addRow({{KindTable::KindName, trimmed}}, &id))
+        return fail(m_kinds->errorText());
     m_kinds->refresh();
     if (added)
         *added = {id, trimmed};
@@ -108,16 +102,16 @@ bool ExpenseBook::addKind(const QString& name, Kind* added)
 bool ExpenseBook::removeKind(qint64 id)
 {
     if (!m_kinds->deleteRow(id))
-        return fail(m_kinds->lastError());
+        return fail(m_kinds->errorText());
     m_kinds->refresh();
     return true;
 }
 
 int ExpenseBook::entryCount()
 {
-    QSqlQuery query(m_database.connection());
-    if (!query.exec(QStringLiteral("SELECT COUNT(*) FROM T6")) || !query.next()) {
-        m_error = query.lastError().text();
+    BoundQuery query(m_database.connection());
+    if (!query.execOne(QStringLiteral("SELECT COUNT(*) FROM ") + Name)) {
+        m_error = query.errorText();
         return -1;
     }
     return query.value(0).toInt();
@@ -130,72 +124,79 @@ bool ExpenseBook::addEntry(const Entry& entry)
     const int count = entryCount();
     if (count < 0)
         return false;
-    if (!m_entries->addRow({{QStringLiteral("ID"), count + 1},
-                            {QStringLiteral("Date"), entry.date.trimmed()},
-                            {QStringLiteral("SH"), entry.description.trimmed()},
-                            {QStringLiteral("Noh"), entry.kind.trimmed()},
-                            {QStringLiteral("MB"), entry.amount.trimmed()}}))
-        return fail(m_entries->lastError());
+    if (!m_entries->addRow({{Number, count + 1},
+                            {Date, entry.date.trimmed()},
+                            {Description, entry.description.trimmed()},
+                            {ExpenseTable::Kind, entry.kind.trimmed()},
+                            {Amount, entry.amount.trimmed()}}))
+        return fail(m_entries->errorText());
     return true;
 }
 
 bool ExpenseBook::updateEntry(qint64 id, const Entry& entry)
 {
-    if (!m_entries->updateRow(id, {{QStringLiteral("Date"), entry.date.trimmed()},
-                                   {QStringLiteral("SH"), entry.description.trimmed()},
-                                   {QStringLiteral("Noh"), entry.kind.trimmed()},
-                                   {QStringLiteral("MB"), entry.amount.trimmed()}}))
-        return fail(m_entries->lastError());
+    if (!m_entries->updateRow(id, {{Date, entry.date.trimmed()},
+                                   {Description, entry.description.trimmed()},
+                                   {ExpenseTable::Kind, entry.kind.trimmed()},
+                                   {Amount, entry.amount.trimmed()}}))
+        return fail(m_entries->errorText());
     return true;
 }
 
 bool ExpenseBook::removeEntry(qint64 id)
 {
-    return m_entries->deleteRow(id) || fail(m_entries->lastError());
+    return m_entries->deleteRow(id) || fail(m_entries->errorText());
 }
 
 ExpenseBook::Entry ExpenseBook::currentEntry() const
 {
-    return {m_entries->value(QStringLiteral("Date")).toString(), m_entries->value(QStringLiteral("Noh")).toString(),
-            m_entries->value(QStringLiteral("SH")).toString(), m_entries->value(QStringLiteral("MB")).toString()};
+    return {m_entries->value(Date).toString(), m_entries->value(ExpenseTable::Kind).toString(),
+            m_entries->value(Description).toString(), m_entries->value(Amount).toString()};
 }
 
-bool ExpenseBook::show(const QString& filterSql, const QVariantList& binds, Order order)
+bool ExpenseBook::show(const RecordSource& filter, Order order)
 {
-    QString sql = filterSql;
+    RecordSource source = filter;
     switch (order) {
     case Order::Table:
         break;
     case Order::Date:
-        sql = sql.trimmed() + QStringLiteral(" order by Date");
+        source.order = Date;
+        source.sql = source.sql.trimmed() + QStringLiteral(" order by Date");
         break;
     case Order::Amount:
         // The amounts are texts: "9,000" must come before "10,000,000".
-        sql = sql.trimmed() + QStringLiteral(" order by ") + amountExpression() + QStringLiteral(", rowid");
+        source.order = Amount;
+        source.orderReading = AmountReading::TypedText;
+        source.sql = source.sql.trimmed() + QStringLiteral(" order by ") +
+                     m_database.engine().amount(Amount, AmountReading::TypedText) + QStringLiteral(", rowid");
         break;
     }
-    m_entries->setRecordSource(sql, binds);
+    m_entries->setRecordSource(source);
     if (!m_entries->refresh())
-        return fail(m_entries->lastError());
-    m_filterSql = filterSql;
-    m_filterBinds = binds;
+        return fail(m_entries->errorText());
+    m_filter = filter;
     m_error.clear();
     return true;
 }
 
 bool ExpenseBook::showKind(const QString& kind)
 {
-    return show(OfKind, {nonNull(kind.trimmed())}, Order::Date);
+    return show(RecordSource::where(Name, QStringLiteral("Noh = ?"), {nonNullText(kind.trimmed())}, QString(),
+                                    QStringLiteral("select * from t6 WHERE Noh = ?")),
+                Order::Date);
 }
 
 bool ExpenseBook::showDates(const QString& from, const QString& to)
 {
-    return show(BetweenDates, {nonNull(from), nonNull(to)}, Order::Date);
+    return show(RecordSource::where(Name, QStringLiteral("Date between ? and ?"), {nonNullText(from), nonNullText(to)},
+                                    QString(), QStringLiteral("SELECT * FROM t6  WHERE Date between ? and ?")),
+                Order::Date);
 }
 
 bool ExpenseBook::sortList(Order order)
 {
-    return show(m_filterSql.isEmpty() ? AllEntries : m_filterSql, m_filterBinds, order);
+    return show(m_filter.table.isEmpty() ? allEntries() : m_filter, order);
 }
 
 double ExpenseBook::total() const

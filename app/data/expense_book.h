@@ -1,5 +1,7 @@
 #pragma once
 
+#include "data/record_source.h"
+
 #include <QList>
 #include <QObject>
 #include <QString>
@@ -73,24 +75,21 @@ public:
     // The sum of the listed amounts in rials.
     double total() const;
 
-    QString lastError() const { return m_error; }
+    QString errorText() const { return m_error; }
 
     // The rials of an amount text: group separators and blanks are passed over, Persian and
     // Arabic-Indic digits read as digits, and reading stops at anything else ("1,250,000" is
     // 1250000, "" and "abc" are 0). ok tells whether there was a digit at all.
     static double parseAmount(const QString& text, bool* ok = nullptr);
-    // The same reading done by the database, for totals and the order by amount.
-    static QString amountExpression();
 
 private:
-    bool show(const QString& filterSql, const QVariantList& binds, Order order);
+    bool show(const RecordSource& filter, Order order);
     bool fail(const QString& error);
     int entryCount();
 
     Database& m_database;
     DataControl* m_kinds;
     DataControl* m_entries;
-    QString m_filterSql;
-    QVariantList m_filterBinds;
+    RecordSource m_filter;
     QString m_error;
 };

@@ -1,33 +1,37 @@
 #include "data/report_queries.h"
 
+#include "data/bound_query.h"
 #include "data/database.h"
-
-#include <QSqlQuery>
+#include "data/sql_engine.h"
+#include "data/tables.h"
 
 namespace ReportQueries {
 
 namespace {
 
-// An empty box is the empty text, never NULL, which would match nothing at all.
-QString bound(const QString& text)
-{
-    return text.isNull() ? QStringLiteral("") : text;
-}
-
-QStringList distinctValues(Database& database, const QString& sql)
+QStringList distinctValues(Database& database, const QString& table, const QString& column)
 {
     QStringList values;
     if (!database.isOpen())
         return values;
-    QSqlQuery query(database.connection());
-    query.setForwardOnly(true);
-    if (!query.exec(sql))
+    BoundQuery query(database.connection());
+    if (!query.exec(database.engine().distinctValues(table, column)))
         return values;
     while (query.next()) {
         if (!query.value(0).isNull())
             values << query.value(0).toString();
     }
     return values;
+}
+
+RecordSource cheques(const QString& condition, const QVariantList& binds, const QString& order, const QString& sql)
+{
+    return RecordSource::where(ChequeTable::Name, condition, binds, order, sql);
+}
+
+RecordSource archived(const QString& condition, const QVariantList& binds, const QString& order, const QString& sql)
+{
+    return RecordSource::where(ArchiveTable::Name, condition, binds, order, sql);
 }
 
 } // namespace
@@ -37,18 +41,18 @@ Selection chequeSelection(const ReportChoice& c)
     Selection s;
     if (c.option[9]) {
         s.rule = Selection::Rule::DateRange;
-        s.from = bound(c.from);
-        s.to = bound(c.to);
+        s.from = nonNullText(c.from);
+        s.to = nonNullText(c.to);
     }
     if (c.option[6]) {
         s = {};
         s.rule = Selection::Rule::Bank;
-        s.bank = bound(c.bank);
+        s.bank = nonNullText(c.bank);
     }
     if (c.option[7]) {
         s = {};
         s.rule = Selection::Rule::Status;
-        s.status = bound(c.status);
+        s.status = nonNullText(c.status);
     }
     // The combined search always takes the bank, with the status, the kind or both; its dates
     // count only with all three. With the status ticked as well, bank and kind must not drop
@@ -57,23 +61,23 @@ Selection chequeSelection(const ReportChoice& c)
         s = {};
         s.rule = Selection::Rule::Combined;
         s.byBank = true;
-        s.bank = bound(c.combinedBank);
+        s.bank = nonNullText(c.combinedBank);
         s.byStatus = c.byStatus;
         s.byKind = c.byKind;
         s.byDates = c.byStatus && c.byKind && c.byDates;
         if (s.byStatus)
-            s.status = bound(c.combinedStatus);
+            s.status = nonNullText(c.combinedStatus);
         if (s.byKind)
-            s.kind = bound(c.combinedKind);
+            s.kind = nonNullText(c.combinedKind);
         if (s.byDates) {
-            s.from = bound(c.combinedFrom);
-            s.to = bound(c.combinedTo);
+            s.from = nonNullText(c.combinedFrom);
+            s.to = nonNullText(c.combinedTo);
         }
     }
     if (c.option[8]) {
         s = {};
         s.rule = Selection::Rule::Kind;
-        s.kind = bound(c.kind);
+        s.kind = nonNullText(c.kind);
     }
     for (int option = 1; option <= 5; ++option) {
         if (c.option[size_t(option)]) {
@@ -92,8 +96,7 @@ Selection archiveSelection(const ReportChoice& choice)
     return chequeSelection(withoutCombined);
 }
 
-// The text columns are ordered as SQLite compares them.
-std::optional<Source> chequeSource(const ReportChoice& choice)
+std::optional<RecordSource> chequeSource(const ReportChoice& choice)
 {
     using Rule = Selection::Rule;
     const Selection s = chequeSelection(choice);
@@ -101,34 +104,41 @@ std::optional<Source> chequeSource(const ReportChoice& choice)
     case Rule::None:
         return std::nullopt;
     case Rule::DateRange:
-        return Source{QStringLiteral("SELECT * FROM t1  WHERE tch between ? and ? order by tch"), {s.from, s.to}};
+        return cheques(QStringLiteral("tch between ? and ?"), {s.from, s.to}, QStringLiteral("tch"),
+                       QStringLiteral("SELECT * FROM t1  WHERE tch between ? and ? order by tch"));
     case Rule::Bank:
-        return Source{QStringLiteral("select * from t1 WHERE NBANK = ? order by Tch"), {s.bank}};
+        return cheques(QStringLiteral("NBANK = ?"), {s.bank}, QStringLiteral("Tch"),
+                       QStringLiteral("select * from t1 WHERE NBANK = ? order by Tch"));
     case Rule::Status:
-        return Source{QStringLiteral("select * from t1 WHERE v = ? order by Tch"), {s.status}};
+        return cheques(QStringLiteral("v = ?"), {s.status}, QStringLiteral("Tch"),
+                       QStringLiteral("select * from t1 WHERE v = ? order by Tch"));
     case Rule::Combined:
         if (s.byDates)
-            return Source{QStringLiteral("select * from t1 WHERE NBANK = ? AND  v = ? AND Prd=? AND tch between ? "
-                                         "and ? order by tch"),
-                          {s.bank, s.status, s.kind, s.from, s.to}};
+            return cheques(QStringLiteral("NBANK = ? AND  v = ? AND Prd=? AND tch between ? and ?"),
+                           {s.bank, s.status, s.kind, s.from, s.to}, QStringLiteral("tch"),
+                           QStringLiteral("select * from t1 WHERE NBANK = ? AND  v = ? AND Prd=? AND tch between ? "
+                                          "and ? order by tch"));
         if (s.byStatus && s.byKind)
-            return Source{QStringLiteral("select * from t1 WHERE NBANK = ? AND  v = ? AND Prd=? order by tch"),
-                          {s.bank, s.status, s.kind}};
+            return cheques(QStringLiteral("NBANK = ? AND  v = ? AND Prd=?"), {s.bank, s.status, s.kind},
+                           QStringLiteral("tch"),
+                           QStringLiteral("select * from t1 WHERE NBANK = ? AND  v = ? AND Prd=? order by tch"));
         if (s.byStatus)
-            return Source{QStringLiteral("select * from t1 WHERE NBANK = ? AND  v = ? order by tch"),
-                          {s.bank, s.status}};
-        return Source{QStringLiteral("select * from t1 WHERE NBANK = ? AND Prd=? order by tch"), {s.bank, s.kind}};
+            return cheques(QStringLiteral("NBANK = ? AND  v = ?"), {s.bank, s.status}, QStringLiteral("tch"),
+                           QStringLiteral("select * from t1 WHERE NBANK = ? AND  v = ? order by tch"));
+        return cheques(QStringLiteral("NBANK = ? AND Prd=?"), {s.bank, s.kind}, QStringLiteral("tch"),
+                       QStringLiteral("select * from t1 WHERE NBANK = ? AND Prd=? order by tch"));
     case Rule::Kind:
-        return Source{QStringLiteral("select * from t1 WHERE prd = ? order by Tch"), {s.kind}};
+        return cheques(QStringLiteral("prd = ?"), {s.kind}, QStringLiteral("Tch"),
+                       QStringLiteral("select * from t1 WHERE prd = ? order by Tch"));
     case Rule::Order: {
-        const char* const orders[] = {"tch", "nbank", "v", "tv", "prd"};
-        return Source{QStringLiteral("select * from t1 order by %1 ").arg(QLatin1String(orders[int(s.order) - 1])), {}};
+        const QString order = QLatin1String(std::array{"tch", "nbank", "v", "tv", "prd"}[size_t(s.order) - 1]);
+        return cheques(QString(), {}, order, QStringLiteral("select * from t1 order by %1 ").arg(order));
     }
     }
     return std::nullopt;
 }
 
-std::optional<Source> archiveSource(const ReportChoice& choice)
+std::optional<RecordSource> archiveSource(const ReportChoice& choice)
 {
     using Rule = Selection::Rule;
     const Selection s = archiveSelection(choice);
@@ -137,35 +147,39 @@ std::optional<Source> archiveSource(const ReportChoice& choice)
     case Rule::Combined:
         return std::nullopt;
     case Rule::DateRange:
-        return Source{QStringLiteral("SELECT * FROM t2  WHERE date between ? and ? order by Date"), {s.from, s.to}};
+        return archived(QStringLiteral("date between ? and ?"), {s.from, s.to}, QStringLiteral("Date"),
+                        QStringLiteral("SELECT * FROM t2  WHERE date between ? and ? order by Date"));
     case Rule::Bank:
-        return Source{QStringLiteral("select * from t2 WHERE NB = ? order by Date"), {s.bank}};
+        return archived(QStringLiteral("NB = ?"), {s.bank}, QStringLiteral("Date"),
+                        QStringLiteral("select * from t2 WHERE NB = ? order by Date"));
     case Rule::Status:
-        return Source{QStringLiteral("select * from t2 WHERE v = ? order by Date"), {s.status}};
+        return archived(QStringLiteral("v = ?"), {s.status}, QStringLiteral("Date"),
+                        QStringLiteral("select * from t2 WHERE v = ? order by Date"));
     case Rule::Kind:
-        return Source{QStringLiteral("select * from t2 WHERE prd = ? order by Date"), {s.kind}};
+        return archived(QStringLiteral("prd = ?"), {s.kind}, QStringLiteral("Date"),
+                        QStringLiteral("select * from t2 WHERE prd = ? order by Date"));
     case Rule::Order: {
         // The archive keeps no entry date, so its order by entry date is the cheque date's.
-        const char* const orders[] = {"Date", "nb", "v", "Date", "prd"};
-        return Source{QStringLiteral("select * from t2 order by %1 ").arg(QLatin1String(orders[int(s.order) - 1])), {}};
+        const QString order = QLatin1String(std::array{"Date", "nb", "v", "Date", "prd"}[size_t(s.order) - 1]);
+        return archived(QString(), {}, order, QStringLiteral("select * from t2 order by %1 ").arg(order));
     }
     }
     return std::nullopt;
 }
 
-Source expenseSource()
+RecordSource expenseSource()
 {
-    return {QStringLiteral("SELECT * FROM t6  "), {}};
+    return RecordSource::all(ExpenseTable::Name, QStringLiteral("SELECT * FROM t6  "));
 }
 
 QStringList distinctBanks(Database& database)
 {
-    return distinctValues(database, QStringLiteral("select Distinct Nbank from T1"));
+    return distinctValues(database, ChequeTable::Name, QStringLiteral("Nbank"));
 }
 
 QStringList distinctStatuses(Database& database)
 {
-    return distinctValues(database, QStringLiteral("select Distinct V from T1"));
+    return distinctValues(database, ChequeTable::Name, ChequeTable::Status);
 }
 
 } // namespace ReportQueries

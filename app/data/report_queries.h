@@ -1,6 +1,6 @@
 #pragma once
 
-#include "data/cheque_queries.h"
+#include "data/record_source.h"
 
 #include <QString>
 #include <QStringList>
@@ -14,8 +14,6 @@ class Database;
 // ReportChoice from its controls; the cheque and archive reports turn it into one query
 // whose user values are bound, never spliced.
 namespace ReportQueries {
-
-using Source = ChequeQueries::Source;
 
 struct ReportChoice
 {
@@ -85,10 +83,10 @@ Selection chequeSelection(const ReportChoice& choice);
 Selection archiveSelection(const ReportChoice& choice);
 
 // The query of the deciding rule; nothing when no rule holds.
-std::optional<Source> chequeSource(const ReportChoice& choice);
-std::optional<Source> archiveSource(const ReportChoice& choice);
+std::optional<RecordSource> chequeSource(const ReportChoice& choice);
+std::optional<RecordSource> archiveSource(const ReportChoice& choice);
 // Every expense entry, in the order of the book.
-Source expenseSource();
+RecordSource expenseSource();
 
 // The distinct bank names and statuses of the active cheques, for the print settings' lists.
 QStringList distinctBanks(Database& database);

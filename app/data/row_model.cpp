@@ -1,6 +1,7 @@
 #include "data/row_model.h"
 
-#include <QRegularExpression>
+#include "data/sql_engine.h"
+
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
@@ -12,40 +13,15 @@ namespace {
 
 constexpr int PageSize = 200;
 constexpr size_t PagesKept = 16;
-const QString RowIdField = QStringLiteral("__rid");
 
 } // namespace
 
 RowModel::RowModel(QObject* parent) : QAbstractTableModel(parent) {}
 
-QString RowModel::withRowId(const QString& sql, bool* injected)
-{
-    static const QRegularExpression selectAll(QStringLiteral("^\\s*select\\s+\\*\\s*from\\b"),
-                                              QRegularExpression::CaseInsensitiveOption);
-    const QRegularExpressionMatch match = selectAll.match(sql);
-    if (injected)
-        *injected = match.hasMatch();
-    if (!match.hasMatch())
-        return sql;
-    return QStringLiteral("SELECT rowid AS ") + RowIdField + QStringLiteral(", * FROM") + sql.mid(match.capturedEnd());
-}
-
-bool RowModel::setQuery(const QSqlDatabase& db, const QString& sql, const QVariantList& binds, const QString& orderBy,
+bool RowModel::setQuery(const QSqlDatabase& db, const QString& sql, const QVariantList& binds, bool hasRowId,
                         int rowCount, QString* error)
 {
-    bool hasRowId = false;
-    const QString base = withRowId(sql, &hasRowId);
-    QString pageSql;
-    static const QRegularExpression trailingOrder(QStringLiteral("\\border\\s+by\\s+[A-Za-z0-9_\\s,]+$"),
-                                                  QRegularExpression::CaseInsensitiveOption);
-    if (orderBy.isEmpty())
-        // Rows that tie in the order come in the order they were added.
-        pageSql =
-            base + (hasRowId && trailingOrder.match(base).hasMatch() ? QStringLiteral(", ") + RowIdField : QString());
-    else
-        pageSql = QStringLiteral("SELECT * FROM (") + base + QStringLiteral(") ORDER BY ") + orderBy +
-                  (hasRowId ? QStringLiteral(", ") + RowIdField : QString());
-    pageSql += QStringLiteral(" LIMIT ? OFFSET ?");
+    const QString pageSql = sql + QStringLiteral(" LIMIT ? OFFSET ?");
 
     // The first page is read at once: the list shows it anyway, its field names name the
     // columns, and a failing query is found before the model lets go of what it shows.
@@ -67,8 +43,10 @@ bool RowModel::setQuery(const QSqlDatabase& db, const QString& sql, const QVaria
     return true;
 }
 
-bool RowModel::setRowIds(const QSqlDatabase& db, const QString& table, std::vector<qint64> ids, QString* error)
+bool RowModel::setRowIds(const QSqlDatabase& db, const SqlEngine& engine, const QString& table, std::vector<qint64> ids,
+                         QString* error)
 {
+    m_engine = &engine;
     const QString previousTable = m_table;
     std::vector<qint64> previousIds = std::move(m_ids);
     const QSqlDatabase previousDb = m_db;
@@ -115,15 +93,8 @@ bool RowModel::readIdPage(QSqlQuery& query, int index, std::vector<Row>* rows, Q
 {
     const size_t first = std::min(m_ids.size(), static_cast<size_t>(index) * PageSize);
     const size_t last = std::min(m_ids.size(), first + PageSize);
-    QStringList marks;
-    for (size_t i = first; i < last; ++i)
-        marks << QStringLiteral("?");
     query.setForwardOnly(true);
-    const QString where = marks.isEmpty()
-                              ? QStringLiteral("0")
-                              : QStringLiteral("rowid IN (") + marks.join(QLatin1Char(',')) + QLatin1Char(')');
-    if (!query.prepare(QStringLiteral("SELECT rowid AS ") + RowIdField + QStringLiteral(", * FROM ") + m_table +
-                       QStringLiteral(" WHERE ") + where)) {
+    if (!query.prepare(m_engine->rowsByIdentity(m_table, int(last - first)))) {
         if (error)
             *error = query.lastError().text();
         return false;
@@ -262,20 +233,7 @@ QVariant RowModel::headerData(int section, Qt::Orientation orientation, int role
 {
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
         return QAbstractTableModel::headerData(section, orientation, role);
-    if (section >= 0 && section < m_captions.size() && !m_captions.at(section).isNull())
-        return m_captions.at(section);
     if (section >= 0 && section < m_fields.size())
         return m_fields.at(section);
     return {};
-}
-
-bool RowModel::setHeaderData(int section, Qt::Orientation orientation, const QVariant& value, int role)
-{
-    if (orientation != Qt::Horizontal || role != Qt::EditRole || section < 0)
-        return false;
-    while (m_captions.size() <= section)
-        m_captions << QString();
-    m_captions[section] = value.toString();
-    emit headerDataChanged(orientation, section, section);
-    return true;
 }

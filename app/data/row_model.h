@@ -9,13 +9,15 @@
 #include <map>
 #include <vector>
 
+class SqlEngine;
+
 // A read-only table model over one SQL query that holds only the pages of rows a view
 // has asked for. The row count is handed in by the owner (it comes from the same
 // aggregate query that computes the list's total), and rows are read a page at a time
 // with LIMIT/OFFSET, so a list of a million cheques costs no more memory than a screenful.
 //
-// Queries of the form "SELECT * FROM table ..." get the table's rowid as a hidden first
-// column, which identifies the row for updates and deletes.
+// A query that lists rows of a table gives the row identity as a hidden first column,
+// which identifies the row for updates and deletes.
 class RowModel : public QAbstractTableModel
 {
     Q_OBJECT
@@ -23,30 +25,26 @@ class RowModel : public QAbstractTableModel
 public:
     explicit RowModel(QObject* parent = nullptr);
 
-    // Reads the column names of the query and resets the model to rowCount rows.
-    // On failure the model keeps what it showed and the error is returned.
-    bool setQuery(const QSqlDatabase& db, const QString& sql, const QVariantList& binds, const QString& orderBy,
-                  int rowCount, QString* error);
-    // The rows of table whose rowids are given, in that order.
-    bool setRowIds(const QSqlDatabase& db, const QString& table, std::vector<qint64> ids, QString* error);
+    // Reads the column names of the query and resets the model to rowCount rows. hasRowId tells
+    // that the query's first column is the row identity. On failure the model keeps what it
+    // showed and the error is returned.
+    bool setQuery(const QSqlDatabase& db, const QString& sql, const QVariantList& binds, bool hasRowId, int rowCount,
+                  QString* error);
+    // The rows of table whose identities are given, in that order.
+    bool setRowIds(const QSqlDatabase& db, const SqlEngine& engine, const QString& table, std::vector<qint64> ids,
+                   QString* error);
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     int columnCount(const QModelIndex& parent = QModelIndex()) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
-    bool setHeaderData(int section, Qt::Orientation orientation, const QVariant& value,
-                       int role = Qt::EditRole) override;
 
-    QStringList fieldNames() const { return m_fields; }
     // Column position of a field, matched without regard to case; -1 when absent.
     int fieldIndex(const QString& name) const;
     QVariant value(int row, int column) const;
     QVariant value(int row, const QString& field) const;
-    // The rowid of a row, or -1 when the query carries none or the row does not exist.
+    // The identity of a row, or -1 when the query carries none or the row does not exist.
     qint64 rowId(int row) const;
-
-    // "SELECT * FROM T" becomes "SELECT rowid AS __rid, * FROM T"; other queries are kept.
-    static QString withRowId(const QString& sql, bool* injected = nullptr);
 
 private:
     using Row = std::vector<QVariant>;
@@ -57,12 +55,12 @@ private:
     void reset(const QSqlDatabase& db, const QStringList& fields, bool hasRowId, int rows, std::vector<Row> firstPage);
 
     QSqlDatabase m_db;
+    const SqlEngine* m_engine = nullptr;
     QString m_pageSql;
     QVariantList m_binds;
     QString m_table;
-    std::vector<qint64> m_ids; // the rows by rowid, when the model shows a list of rows
+    std::vector<qint64> m_ids; // the rows by identity, when the model shows a list of rows
     QStringList m_fields;
-    QStringList m_captions;
     bool m_hasRowId = false;
     int m_rows = 0;
 

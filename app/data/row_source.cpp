@@ -1,25 +1,25 @@
 #include "data/row_source.h"
 
+#include "data/bound_query.h"
+#include "data/database.h"
+#include "data/record_source.h"
+#include "data/sql_engine.h"
+
 #include <QSqlError>
+#include <QSqlQuery>
 #include <QSqlRecord>
 
 QueryRowSource::QueryRowSource(const QSqlDatabase& db, const QString& sql, const QVariantList& binds)
-    : m_db(db), m_sql(sql), m_binds(binds), m_query(db)
+    : m_db(db), m_sql(sql), m_binds(binds)
 {}
+
+QueryRowSource::~QueryRowSource() = default;
 
 bool QueryRowSource::rewind()
 {
-    m_query.finish();
-    m_query = QSqlQuery(m_db);
-    m_query.setForwardOnly(true);
-    if (!m_query.prepare(m_sql)) {
-        m_error = m_query.lastError().text();
-        return false;
-    }
-    for (const QVariant& value : m_binds)
-        m_query.addBindValue(value);
-    if (!m_query.exec()) {
-        m_error = m_query.lastError().text();
+    m_query = std::make_unique<BoundQuery>(m_db);
+    if (!m_query->exec(m_sql, m_binds)) {
+        m_error = m_query->errorText();
         return false;
     }
     m_error.clear();
@@ -28,17 +28,23 @@ bool QueryRowSource::rewind()
 
 bool QueryRowSource::next()
 {
-    return m_query.isActive() && m_query.next();
+    return m_query && m_query->query().isActive() && m_query->next();
 }
 
 int QueryRowSource::columnIndex(const QString& name) const
 {
-    return m_query.record().indexOf(name);
+    return m_query ? m_query->query().record().indexOf(name) : -1;
 }
 
 QVariant QueryRowSource::value(int column) const
 {
-    return column < 0 ? QVariant() : m_query.value(column);
+    return column < 0 || !m_query ? QVariant() : m_query->value(column);
+}
+
+std::unique_ptr<RowSource> rowsOf(Database& database, const RecordSource& source)
+{
+    return std::make_unique<QueryRowSource>(database.connection(), database.engine().listStatement(source, {}, false),
+                                            source.binds());
 }
 
 // First the longest rows, a few times as many as asked, which SQLite finds without sorting

@@ -1,12 +1,16 @@
 #pragma once
 
 #include <QSqlDatabase>
-#include <QSqlQuery>
 #include <QString>
 #include <QVariant>
 #include <QVariantList>
 
+#include <memory>
 #include <optional>
+
+class BoundQuery;
+class Database;
+struct RecordSource;
 
 // Rows read one after another from the first, as a printed report needs them: it walks them
 // once to lay out its pages and once more to paint them, and never holds more than one row.
@@ -35,12 +39,13 @@ public:
     }
 };
 
-// The rows of one query with bound values, read forward only so that SQLite hands them over
+// The rows of one query with bound values, read forward only so that the engine hands them over
 // as it finds them.
 class QueryRowSource : public RowSource
 {
 public:
     QueryRowSource(const QSqlDatabase& db, const QString& sql, const QVariantList& binds = {});
+    ~QueryRowSource() override;
 
     bool rewind() override;
     bool next() override;
@@ -54,6 +59,9 @@ private:
     QSqlDatabase m_db;
     QString m_sql;
     QVariantList m_binds;
-    QSqlQuery m_query;
+    std::unique_ptr<BoundQuery> m_query;
     QString m_error;
 };
+
+// The rows of a record source in its order, for a report.
+std::unique_ptr<RowSource> rowsOf(Database& database, const RecordSource& source);

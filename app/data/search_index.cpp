@@ -1,10 +1,13 @@
 #include "data/search_index.h"
 
+#include "data/sql_engine.h"
+
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QUuid>
 
 #include <cstring>
+#include <functional>
 
 struct SearchIndex::Snapshot
 {
@@ -21,8 +24,8 @@ namespace {
 
 // Reads the snapshot on a connection of its own, read-only, so it can run beside the
 // window's connection. A failure gives no snapshot and the search stays with the database.
-std::shared_ptr<const SearchIndex::Snapshot> readSnapshot(const QString& file, const SearchIndex::Key& key,
-                                                          const QString& state)
+std::shared_ptr<const SearchIndex::Snapshot> readSnapshot(const SqlEngine& engine, const QString& file,
+                                                          const SearchIndex::Key& key, const QString& state)
 {
     auto snapshot = std::make_shared<SearchIndex::Snapshot>();
     snapshot->key = key;
@@ -30,24 +33,21 @@ std::shared_ptr<const SearchIndex::Snapshot> readSnapshot(const QString& file, c
     const QString name = QStringLiteral("kaviro-search-") + QUuid::createUuid().toString(QUuid::WithoutBraces);
     bool ok = false;
     {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+        QSqlDatabase db = QSqlDatabase::addDatabase(engine.driverName(), name);
         db.setDatabaseName(file);
-        db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY;QSQLITE_BUSY_TIMEOUT=3000"));
+        db.setConnectOptions(engine.connectOptions(true));
         if (db.open()) {
+            engine.setUp(db, true);
             QSqlQuery query(db);
             query.setForwardOnly(true);
-            query.exec(QStringLiteral("PRAGMA cache_size = -8192"));
-            const QString sql =
-                QStringLiteral("SELECT rowid, CAST(%1 AS TEXT), %2 FROM %3 ORDER BY %4, rowid")
-                    .arg(key.column, key.total.isEmpty() ? QStringLiteral("0") : key.total, key.table, key.order);
-            if (query.exec(sql)) {
+            if (query.exec(engine.columnSnapshot(key.table, key.column, key.order, key.total))) {
                 snapshot->offsets.assign(1, 0);
                 QByteArray utf8;
                 while (query.next()) {
                     snapshot->ids.push_back(query.value(0).toLongLong());
                     const QVariant text = query.value(1);
                     snapshot->null.push_back(text.isNull());
-                    utf8 = text.toString().toUtf8();
+                    utf8 = engine.searchForm(text.toString()).toUtf8();
                     snapshot->text += utf8;
                     snapshot->offsets.push_back(static_cast<quint32>(snapshot->text.size()));
                     snapshot->amounts.push_back(query.value(2).toDouble());
@@ -69,19 +69,6 @@ SearchIndex::~SearchIndex()
     wait();
 }
 
-QString SearchIndex::stateOf(const QSqlDatabase& db)
-{
-    // total_changes() counts what this connection wrote; data_version moves when another
-    // connection writes. Together they tell whether a snapshot still holds.
-    QSqlQuery query(db);
-    if (!query.exec(QStringLiteral("SELECT total_changes()")) || !query.next())
-        return {};
-    const QString changes = query.value(0).toString();
-    if (!query.exec(QStringLiteral("PRAGMA data_version")) || !query.next())
-        return {};
-    return changes + QLatin1Char('/') + query.value(0).toString();
-}
-
 void SearchIndex::adoptFinished()
 {
     if (!m_pending.valid() || m_pending.wait_for(std::chrono::seconds(0)) != std::future_status::ready)
@@ -93,7 +80,7 @@ void SearchIndex::adoptFinished()
 void SearchIndex::warm(const QSqlDatabase& db, const Key& key)
 {
     adoptFinished();
-    const QString state = stateOf(db);
+    const QString state = m_engine.changeState(db);
     if (state.isEmpty())
         return;
     if (m_snapshot && m_snapshot->key == key && m_snapshot->state == state)
@@ -104,13 +91,13 @@ void SearchIndex::warm(const QSqlDatabase& db, const Key& key)
     m_snapshot.reset(); // it will not answer again, and a large register should not hold two
     m_pendingKey = key;
     m_pendingState = state;
-    m_pending = std::async(std::launch::async, readSnapshot, db.databaseName(), key, state);
+    m_pending = std::async(std::launch::async, readSnapshot, std::cref(m_engine), db.databaseName(), key, state);
 }
 
 bool SearchIndex::ready(const QSqlDatabase& db, const Key& key)
 {
     adoptFinished();
-    return m_snapshot && m_snapshot->key == key && m_snapshot->state == stateOf(db);
+    return m_snapshot && m_snapshot->key == key && m_snapshot->state == m_engine.changeState(db);
 }
 
 void SearchIndex::wait()
@@ -127,7 +114,7 @@ SearchIndex::Result SearchIndex::find(const QString& text) const
     if (!m_snapshot)
         return result;
     const Snapshot& s = *m_snapshot;
-    const QByteArray needle = text.toUtf8();
+    const QByteArray needle = m_engine.searchForm(text).toUtf8();
     const char* base = s.text.constData();
     for (size_t i = 0; i < s.ids.size(); ++i) {
         if (s.null[i])

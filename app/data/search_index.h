@@ -8,9 +8,11 @@
 #include <memory>
 #include <vector>
 
+class SqlEngine;
+
 // One column of a table held in memory in the list's order, so that the search box can
 // answer "the rows whose column contains this text" on every keystroke without reading
-// the whole table again. It keeps only what the search needs: the row's rowid, the
+// the whole table again. It keeps only what the search needs: the row's identity, the
 // column's text and the amount that the list adds up.
 //
 // The snapshot is read on a connection of its own in the background, so that choosing
@@ -38,7 +40,7 @@ public:
         double total = 0;
     };
 
-    SearchIndex() = default;
+    explicit SearchIndex(const SqlEngine& engine) : m_engine(engine) {}
     ~SearchIndex();
     SearchIndex(const SearchIndex&) = delete;
     SearchIndex& operator=(const SearchIndex&) = delete;
@@ -50,16 +52,16 @@ public:
     // Waits for a snapshot on its way (for tests and benchmarks).
     void wait();
 
-    // Rows whose column contains text, as instr(column, text) <> 0 finds them: a byte-wise
-    // match, an empty text matching every row whose column is not null.
+    // Rows whose column contains text, as the engine's contains() finds them: a byte-wise match
+    // of the engine's search form of both, an empty text matching every row whose column is not null.
     Result find(const QString& text) const;
 
     struct Snapshot;
 
 private:
-    static QString stateOf(const QSqlDatabase& db);
     void adoptFinished();
 
+    const SqlEngine& m_engine;
     std::shared_ptr<const Snapshot> m_snapshot;
     std::future<std::shared_ptr<const Snapshot>> m_pending;
     Key m_pendingKey;

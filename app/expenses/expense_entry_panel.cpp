@@ -142,7 +142,7 @@ void ExpenseEntryPanel::save()
     if (!(adding ? m_book.addEntry(boxes()) : m_book.updateEntry(m_editId, boxes()))) {
         // The boxes keep what was typed, so the user can try again.
         Messages::show(
-            this, FailureText::about(adding ? NotAdded : NotChanged, m_book.database().filePath(), m_book.lastError()),
+            this, FailureText::about(adding ? NotAdded : NotChanged, m_book.database().filePath(), m_book.errorText()),
             Messages::Icon::Critical);
         return;
     }

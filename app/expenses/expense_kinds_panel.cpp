@@ -81,7 +81,7 @@ void ExpenseKindsPanel::saveKind()
     }
     ExpenseBook::Kind added;
     if (!m_book.addKind(m_name->text(), &added)) {
-        Messages::show(this, FailureText::about(NotAdded, m_book.database().filePath(), m_book.lastError()),
+        Messages::show(this, FailureText::about(NotAdded, m_book.database().filePath(), m_book.errorText()),
                        Messages::Icon::Critical);
         return;
     }
@@ -100,7 +100,7 @@ void ExpenseKindsPanel::removeKind()
         return;
     if (!m_book.removeKind(item->data(Qt::UserRole).toLongLong())) {
         // The kind is still in the book, so it stays in the list.
-        Messages::show(this, FailureText::about(NotRemoved, m_book.database().filePath(), m_book.lastError()),
+        Messages::show(this, FailureText::about(NotRemoved, m_book.database().filePath(), m_book.errorText()),
                        Messages::Icon::Critical);
         return;
     }

@@ -4,6 +4,7 @@
 #include "data/database.h"
 #include "data/expense_book.h"
 #include "data/failure_text.h"
+#include "data/tables.h"
 #include "expenses/expense_entry_panel.h"
 #include "expenses/expense_filter_panel.h"
 #include "expenses/expense_kinds_panel.h"
@@ -104,9 +105,9 @@ void ExpenseRegister::deleteEntry()
     if (entries.recordCount() == 0 || !entries.hasCurrent())
         return;
     if (Messages::ask(this, QStringLiteral(" آيا مطمئن به حذف اين گزينه از ليست هستيد! "),
-                      entries.value(QStringLiteral("SH")).toString()) &&
+                      entries.value(ExpenseTable::Description).toString()) &&
         !m_book->removeEntry(entries.currentId()))
-        Messages::show(this, FailureText::about(NotDeleted, m_book->database().filePath(), m_book->lastError()),
+        Messages::show(this, FailureText::about(NotDeleted, m_book->database().filePath(), m_book->errorText()),
                        Messages::Icon::Critical);
     load();
 }

@@ -3,11 +3,12 @@
 // the list beside them and the grand total under the list.
 #include "expenses/expense_register.h"
 
-#include "data/data_control.h"
 #include "data/expense_book.h"
+#include "data/tables.h"
 #include "expenses/expense_entry_panel.h"
 #include "expenses/expense_filter_panel.h"
 #include "expenses/expense_kinds_panel.h"
+#include "settings/setting_keys.h"
 #include "ui/data_grid.h"
 #include "ui/designed_layout.h"
 #include "words/amount_words.h"
@@ -32,13 +33,14 @@ void ExpenseRegister::buildControls()
 
     m_grid = place(named(new DataGrid(this), "DataGrid1"), SideWidth + 20, 10, DesignedWidth - SideWidth - 30, 520);
     m_grid->bind(&m_book->entries(),
-                 {QStringLiteral("ID"), QStringLiteral("Date"), QStringLiteral("Noh"), QStringLiteral("SH"),
-                  QStringLiteral("MB"), QStringLiteral("To")},
+                 {ExpenseTable::Number, ExpenseTable::Date, ExpenseTable::Kind, ExpenseTable::Description,
+                  ExpenseTable::Amount, ExpenseTable::Remarks},
                  {QStringLiteral("رديف"), QStringLiteral("تاريخ"), QStringLiteral("نوع هزينه"), QStringLiteral("شرح"),
                   QStringLiteral("مبلغ"), QStringLiteral("توضيحات")},
-                 {QStringLiteral("MB")});
-    m_grid->keepWidthsIn(QStringLiteral("DataGird"), {QStringLiteral("00"), QStringLiteral("11"), QStringLiteral("22"),
-                                                      QStringLiteral("33"), QStringLiteral("44")});
+                 {ExpenseTable::Amount});
+    m_grid->keepWidthsIn(
+        Settings::ExpenseListSection,
+        {QStringLiteral("00"), QStringLiteral("11"), QStringLiteral("22"), QStringLiteral("33"), QStringLiteral("44")});
     // The style's least width of a column, fitted to a Persian font's tall line, would widen the number column.
     m_grid->horizontalHeader()->setMinimumSectionSize(24);
     m_grid->setDesignedWidths({44, 88, 110, 186, 110, 96});

@@ -123,16 +123,15 @@ ReportBand reportFooter(const QString& amountColumn)
     return band;
 }
 
-std::unique_ptr<ReportEngine> report(Database& database, const std::optional<ReportQueries::Source>& source,
+std::unique_ptr<ReportEngine> report(Database& database, const std::optional<RecordSource>& source,
                                      const QString& heading, const Columns& columns, const QString& selection)
 {
     if (!source)
         return nullptr;
-    const QString owner = SettingsStore::read(QStringLiteral("1"), QStringLiteral("2"));
+    const QString owner = SettingsStore::read(Settings::OwnerName);
     const QString today = JalaliDateString(Clock::today(), 0);
-    return std::make_unique<ReportEngine>(
-        layout(heading, columns, owner, today, selection),
-        std::make_unique<QueryRowSource>(database.connection(), source->sql, source->binds));
+    return std::make_unique<ReportEngine>(layout(heading, columns, owner, today, selection),
+                                          rowsOf(database, *source));
 }
 
 } // namespace

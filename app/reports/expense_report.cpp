@@ -110,9 +110,7 @@ ReportDefinition layout()
 
 std::unique_ptr<ReportEngine> expenseReport(Database& database)
 {
-    const ReportQueries::Source source = ReportQueries::expenseSource();
-    return std::make_unique<ReportEngine>(
-        layout(), std::make_unique<QueryRowSource>(database.connection(), source.sql, source.binds));
+    return std::make_unique<ReportEngine>(layout(), rowsOf(database, ReportQueries::expenseSource()));
 }
 
 void previewExpenseReport(Database& database, QWidget* parent)

@@ -1,5 +1,6 @@
 #include "reports/print_settings_dialog.h"
 
+#include "data/cheque_status.h"
 #include "reports/cheque_reports.h"
 #include "reports/report_engine.h"
 #include "reports/report_preview.h"
@@ -25,10 +26,10 @@ namespace {
 const QString Caption = QStringLiteral("تنظيمات چاپ");
 const QString ChequeMode = QStringLiteral("1");
 const QString ArchiveMode = QStringLiteral("2");
-const QString Passed = QStringLiteral("پاس شد");
-const QString Voided = QStringLiteral("باطل شد");
-const QString Paid = QStringLiteral("پرداخت");
-const QString Received = QStringLiteral("دريافت");
+using ChequeStatus::Paid;
+using ChequeStatus::Passed;
+using ChequeStatus::Received;
+using ChequeStatus::Voided;
 const QString DateExample = QStringLiteral("نمونه تاريخ : 11391/01/01");
 const QString DateTip = QStringLiteral("درج تاريخ");
 const QString NoRule = QStringLiteral("براي چاپ، يکي از فيلترها يا يکي از ترتيب هاي چاپ را انتخاب کنيد.");

@@ -158,7 +158,7 @@ bool ReportEngine::layout(const QSizeF& content)
     ReportPass pass(m_placed, *m_rows, m_summed, m_widths, content);
     pass.recordInto(&m_pages);
     if (!pass.run(ReportPageStart{}, 0)) {
-        m_error = pass.error();
+        m_error = pass.errorText();
         m_pages.clear();
         return false;
     }
@@ -218,7 +218,7 @@ bool ReportEngine::paintPages(QPainter& painter, const QRectF& area, int first, 
     const bool painted = pass.run(m_pages[size_t(first)], first);
     painter.restore();
     if (!painted)
-        m_error = pass.error();
+        m_error = pass.errorText();
     return painted;
 }
 

@@ -69,7 +69,7 @@ public:
     bool run(ReportPageStart start, int page);
 
     const ReportPageStart& end() const { return m_c; }
-    QString error() const { return m_error; }
+    QString errorText() const { return m_error; }
 
 private:
     using Step = ReportPageStart::Step;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "settings/setting_keys.h"
+
 #include <QList>
 #include <QString>
 
@@ -17,6 +19,13 @@ inline constexpr const char* ApplicationName = "KAVIRO . 5.1";
 
 struct Value
 {
+    Value(const QString& section, const QString& key, const QString& value)
+        : section(section), key(key), value(value)
+    {
+    }
+    Value(const SettingKey& setting, const QString& value) : section(setting.section), key(setting.key), value(value)
+    {
+    }
     QString section;
     QString key;
     QString value;
@@ -31,6 +40,24 @@ bool write(const QString& section, const QString& key, const QString& value, QSt
 // Readers that need a number keep their old value when the text is empty or not a number.
 bool readInt(const QString& section, const QString& key, int& value);
 bool readDouble(const QString& section, const QString& key, double& value);
+
+// The same, for a preference named in setting_keys.h.
+inline QString read(const SettingKey& setting)
+{
+    return read(setting.section, setting.key);
+}
+inline bool write(const SettingKey& setting, const QString& value, QString* error = nullptr)
+{
+    return write(setting.section, setting.key, value, error);
+}
+inline bool readInt(const SettingKey& setting, int& value)
+{
+    return readInt(setting.section, setting.key, value);
+}
+inline bool readDouble(const SettingKey& setting, double& value)
+{
+    return readDouble(setting.section, setting.key, value);
+}
 
 QString filePath();
 

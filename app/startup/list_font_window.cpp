@@ -16,7 +16,6 @@
 
 namespace {
 
-const QString Section = QStringLiteral("CD");
 constexpr int LargestSize = 40;
 constexpr int SampleWidth = 380;
 
@@ -29,8 +28,8 @@ ListFontWindow::ListFontWindow(const QFont& listFont, QWidget* parent) : QDialog
     setLayoutDirection(Qt::RightToLeft);
     buildControls();
 
-    m_family->setCurrentText(SettingsStore::read(Section, QStringLiteral("Font")));
-    m_size->setCurrentText(SettingsStore::read(Section, QStringLiteral("FontSize")));
+    m_family->setCurrentText(SettingsStore::read(Settings::ListFont));
+    m_size->setCurrentText(SettingsStore::read(Settings::ListFontSize));
     showSample();
     connect(m_family, &QComboBox::currentTextChanged, this, &ListFontWindow::showSample);
     connect(m_size, &QComboBox::currentTextChanged, this, &ListFontWindow::showSample);
@@ -121,8 +120,8 @@ void ListFontWindow::showSample()
 void ListFontWindow::save()
 {
     QString error;
-    if (!SettingsStore::write({{Section, QStringLiteral("Font"), m_family->currentText()},
-                               {Section, QStringLiteral("FontSize"), m_size->currentText()}},
+    if (!SettingsStore::write({{Settings::ListFont, m_family->currentText()},
+                               {Settings::ListFontSize, m_size->currentText()}},
                               &error))
         Messages::show(this, QStringLiteral("قلم ثبت نشد.\n") + error, Messages::Icon::Critical);
     // The list takes the font for this session even when it could not be kept for the next.

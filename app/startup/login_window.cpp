@@ -67,7 +67,7 @@ LoginWindow::LoginWindow(QWidget* parent) : QDialog(parent)
     setLayoutDirection(Qt::RightToLeft);
     buildControls();
 
-    m_ownerBox->setText(SettingsStore::read(QStringLiteral("1"), QStringLiteral("2")));
+    m_ownerBox->setText(SettingsStore::read(Settings::OwnerName));
     m_dateBox->setText(JalaliDateString(Clock::today(), 3));
     m_dateBox->setMinimumWidth(m_dateBox->fontMetrics().horizontalAdvance(m_dateBox->text()) + 4 * BoxMargin);
     showTime();
@@ -144,7 +144,7 @@ void LoginWindow::changeEvent(QEvent* event)
 void LoginWindow::enter()
 {
     // A settings read that fails yields "", the same as no password at all.
-    const QString stored = SettingsStore::read(QStringLiteral("1"), QStringLiteral("3"));
+    const QString stored = SettingsStore::read(Settings::Password);
     if (m_passwordBox->text() == stored) {
         accept();
         return;

@@ -27,7 +27,7 @@ OwnerNameWindow::OwnerNameWindow(QWidget* parent) : QDialog(parent)
     setWindowTitle(QStringLiteral("مشخصات برنامه ..."));
     setLayoutDirection(Qt::RightToLeft);
 
-    m_nameBox = new QLineEdit(SettingsStore::read(QStringLiteral("1"), QStringLiteral("2")), this);
+    m_nameBox = new QLineEdit(SettingsStore::read(Settings::OwnerName), this);
     m_nameBox->setObjectName(QStringLiteral("Text1"));
     m_nameBox->setMinimumWidth(NameBoxMinimumWidth);
     auto* label = new QLabel(QChar(LeftToRightMark) + QStringLiteral(" :اين نرم افزار متعلق به "), this);
@@ -67,7 +67,7 @@ void OwnerNameWindow::save()
 {
     const QString name = m_nameBox->text();
     QString error;
-    if (!SettingsStore::write(QStringLiteral("1"), QStringLiteral("2"), name, &error)) {
+    if (!SettingsStore::write(Settings::OwnerName, name, &error)) {
         Messages::show(this, QStringLiteral("نام ثبت نشد.\n") + error, Messages::Icon::Critical);
         return;
     }

@@ -15,8 +15,7 @@ namespace {
 constexpr int PasswordMinimumWidth = 320;
 }
 
-PasswordWindow::PasswordWindow(QWidget* parent)
-    : QDialog(parent)
+PasswordWindow::PasswordWindow(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("Form5"));
     setWindowTitle(QStringLiteral("رمز عبور براي برنامه  ..."));
@@ -55,7 +54,7 @@ PasswordWindow::PasswordWindow(QWidget* parent)
 void PasswordWindow::save()
 {
     QString error;
-    if (!SettingsStore::write(QStringLiteral("1"), QStringLiteral("3"), m_passwordBox->text(), &error)) {
+    if (!SettingsStore::write(Settings::Password, m_passwordBox->text(), &error)) {
         Messages::show(this, QStringLiteral("رمز عبور ثبت نشد.\n") + error, Messages::Icon::Critical);
         return;
     }

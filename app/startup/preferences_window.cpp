@@ -17,8 +17,6 @@
 
 namespace {
 
-const QString Section = QStringLiteral("Set");
-
 QCheckBox* checkBox(QWidget* parent, const char* name, const QString& caption)
 {
     auto* box = new QCheckBox(caption, parent);
@@ -107,16 +105,16 @@ void PreferencesWindow::load()
     // A stored "1" or "0" sets its box, and a box that changes runs its action, so a stored
     // start at logon rewrites the entry with the program as it runs now. Anything else leaves
     // the box as it is.
-    const QList<QPair<QCheckBox*, QString>> boxes = {{m_keyboardAtStart, QStringLiteral("1")},
-                                                     {m_startAtLogon, QStringLiteral("2")},
-                                                     {m_reminderAtStart, QStringLiteral("3")}};
-    for (const auto& [box, key] : boxes) {
-        const QString stored = SettingsStore::read(Section, key);
+    const QList<QPair<QCheckBox*, SettingKey>> boxes = {{m_keyboardAtStart, Settings::PersianKeyboardAtStart},
+                                                        {m_startAtLogon, Settings::StartAtLogon},
+                                                        {m_reminderAtStart, Settings::ReminderAtStart}};
+    for (const auto& [box, setting] : boxes) {
+        const QString stored = SettingsStore::read(setting);
         if (stored == QLatin1String("1") || stored == QLatin1String("0"))
             box->setChecked(stored == QLatin1String("1"));
     }
     // The stored day count is shown, so that saving the other options does not wipe it.
-    m_dayCount->setCurrentIndex(m_dayCount->findText(SettingsStore::read(Section, QStringLiteral("4")).trimmed()));
+    m_dayCount->setCurrentIndex(m_dayCount->findText(SettingsStore::read(Settings::ReminderDays).trimmed()));
 }
 
 void PreferencesWindow::startAtLogonToggled(bool on)
@@ -129,10 +127,10 @@ void PreferencesWindow::startAtLogonToggled(bool on)
 void PreferencesWindow::save()
 {
     QString error;
-    if (!SettingsStore::write({{Section, QStringLiteral("1"), checkState(m_keyboardAtStart)},
-                               {Section, QStringLiteral("2"), checkState(m_startAtLogon)},
-                               {Section, QStringLiteral("3"), checkState(m_reminderAtStart)},
-                               {Section, QStringLiteral("4"), m_dayCount->currentText()}},
+    if (!SettingsStore::write({{Settings::PersianKeyboardAtStart, checkState(m_keyboardAtStart)},
+                               {Settings::StartAtLogon, checkState(m_startAtLogon)},
+                               {Settings::ReminderAtStart, checkState(m_reminderAtStart)},
+                               {Settings::ReminderDays, m_dayCount->currentText()}},
                               &error)) {
         Messages::show(this, QStringLiteral("تنظيمات ثبت نشد.\n") + error, Messages::Icon::Critical);
         return;

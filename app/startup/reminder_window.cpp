@@ -91,13 +91,12 @@ void ReminderWindow::buildControls()
 
 void ReminderWindow::count()
 {
-    const QString stored = SettingsStore::read(QStringLiteral("set"), QStringLiteral("4"));
+    const QString stored = SettingsStore::read(Settings::ReminderDays);
     const std::optional<int> days = DueCheques::dayCount(stored);
     // A day count that is not a number is not shown; the count then covers every cheque.
     m_days->setText(days ? stored : QString());
 
-    const ChequeQueries::Source source = DueCheques::source(Clock::today(), days);
-    m_cheques->setRecordSource(source.sql, source.binds);
+    m_cheques->setRecordSource(DueCheques::source(Clock::today(), days));
     if (!m_cheques->refresh()) {
         m_dueCount = -1;
         m_count->setText(QStringLiteral("?"));
@@ -105,7 +104,7 @@ void ReminderWindow::count()
             this,
             FailureText::about(
                 QStringLiteral("چک‌هاي سررسيد از بانک اطلاعاتی %1 خوانده نشد."),
-                m_cheques->database().filePath(), m_cheques->lastError()),
+                m_cheques->database().filePath(), m_cheques->errorText()),
             Messages::Icon::Critical);
         return;
     }
@@ -116,7 +115,7 @@ void ReminderWindow::count()
 bool ReminderWindow::wantedAtStart()
 {
     int wanted = 0;
-    return SettingsStore::readInt(QStringLiteral("Set"), QStringLiteral("3"), wanted) && wanted == 1;
+    return SettingsStore::readInt(Settings::ReminderAtStart, wanted) && wanted == 1;
 }
 
 bool ReminderWindow::showAtStartIfWanted(Database& database, QWidget* parent)

@@ -161,7 +161,7 @@ QKeySequence PersianKeyboard::shortcut()
 void PersianKeyboard::applyStartPreference()
 {
     int wanted = 0;
-    if (SettingsStore::readInt(QStringLiteral("Set"), QStringLiteral("1"), wanted) && wanted == 1)
+    if (SettingsStore::readInt(Settings::PersianKeyboardAtStart, wanted) && wanted == 1)
         instance().setEnabled(true);
 }
 

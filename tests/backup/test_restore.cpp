@@ -3,6 +3,7 @@
 #include "data/data_control.h"
 #include "data/database.h"
 #include "data/database_copy.h"
+#include "data/tables.h"
 #include "ui/messages.h"
 
 #include "backup/backup_testing.h"
@@ -45,8 +46,8 @@ struct Desk
         QString error;
         QVERIFY2(DatabaseCopy::backup(other.db(), good, &error), qPrintable(error));
         list = std::make_unique<DataControl>(live.db());
-        list->setRecordSource(ChequeQueries::All);
-        list->setTotalExpression(QStringLiteral("Mab"));
+        list->setRecordSource(ChequeQueries::all());
+        list->setTotal(ChequeTable::Amount);
         QVERIFY(list->refresh());
         liveBytes = bytesOf(live.db().filePath());
     }
@@ -139,17 +140,17 @@ private slots:
         desk.live.db().suspend();
         QVERIFY(desk.live.db().resume());
         DataControl search(desk.live.db());
-        search.setTotalExpression(QStringLiteral("Mab"));
-        const ChequeQueries::Source source = ChequeQueries::textSearch(SearchDescription, QString());
-        search.warmSearch(source.sql);
+        search.setTotal(ChequeTable::Amount);
+        const RecordSource source = ChequeQueries::textSearch(SearchDescription, QString());
+        search.warmSearch(source);
         desk.live.db().searchIndex().wait();
-        search.setRecordSource(source.sql, source.binds);
+        search.setRecordSource(source);
         QVERIFY(search.refresh());
         QCOMPARE(search.recordCount(), 2);
 
         QString error;
         QVERIFY2(DatabaseCopy::restore(desk.live.db(), desk.good, &error), qPrintable(error));
-        search.warmSearch(source.sql);
+        search.warmSearch(source);
         desk.live.db().searchIndex().wait();
         QVERIFY(search.refresh());
         QCOMPARE(search.recordCount(), 3);

@@ -1,26 +1,29 @@
 #pragma once
 
 // Cheques for the tests of the cheque list and its operations.
-#include "data/data_control.h"
+#include "data/cheque_status.h"
+#include "data/table_writer.h"
+#include "data/tables.h"
 
 #include <QString>
 
 namespace Fixtures {
 
-const QString Received = QStringLiteral("دريافت");
-const QString Paid = QStringLiteral("پرداخت");
+using ChequeStatus::Paid;
+using ChequeStatus::Received;
 
 inline Fields cheque(const QString& date, const QString& description, double amount, const QString& type = Received,
                      const QString& bank = QStringLiteral("ملت"))
 {
-    return {{QStringLiteral("TCH"), date},
-            {QStringLiteral("SH"), description},
-            {QStringLiteral("Mab"), amount},
-            {QStringLiteral("Prd"), type},
-            {QStringLiteral("NBank"), bank},
-            {QStringLiteral("V"), QStringLiteral("----")},
-            {QStringLiteral("Num"), QStringLiteral("1001")},
-            {QStringLiteral("TV"), QStringLiteral("1403/01/01")}};
+    using namespace ChequeTable;
+    return {{Date, date},
+            {Description, description},
+            {Amount, amount},
+            {Type, type},
+            {Bank, bank},
+            {Status, ChequeStatus::Initial},
+            {Number, QStringLiteral("1001")},
+            {EntryDate, QStringLiteral("1403/01/01")}};
 }
 
 inline Fields with(Fields fields, const QString& name, const QVariant& value)

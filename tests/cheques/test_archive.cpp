@@ -38,15 +38,15 @@ private:
     void archive(const QString& date, const QString& name, const QVariant& amount, const QString& bank,
                  const QString& number, const QVariant& type, const QString& status)
     {
-        DataControl t2(m_data->db());
-        t2.setRecordSource(QStringLiteral("SELECT * FROM T2"));
-        QVERIFY(t2.addRow({{QStringLiteral("Date"), date},
-                           {QStringLiteral("Name"), name},
-                           {QStringLiteral("MB"), amount},
-                           {QStringLiteral("NB"), bank},
-                           {QStringLiteral("SHCH"), number},
-                           {QStringLiteral("V"), status},
-                           {QStringLiteral("prd"), type}}));
+        using namespace ArchiveTable;
+        QVERIFY(TableWriter(m_data->db(), Name)
+                    .insert({{Date, date},
+                             {Description, name},
+                             {Amount, amount},
+                             {Bank, bank},
+                             {Number, number},
+                             {Status, status},
+                             {Type, type}}));
     }
     // Four archived cheques: two passed or voided with their type, one added by hand
     // (empty type) and one whose type was never written (NULL).

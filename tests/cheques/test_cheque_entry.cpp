@@ -1,4 +1,5 @@
 #include "cheques/cheque_entry_dialog.h"
+#include "data/cheque_queries.h"
 #include "data/clock.h"
 #include "data/data_control.h"
 #include "data/database.h"
@@ -45,14 +46,13 @@ struct Desk
     Desk() : db(dir.path()), cheques(db)
     {
         QVERIFY(db.open() != Database::OpenResult::Failed);
-        DataControl banks(db);
-        banks.setRecordSource(QStringLiteral("SELECT * FROM T3"));
+        TableWriter banks(db, BankTable::Name);
         for (const QString& name : {QStringLiteral("ملت"), QStringLiteral("صادرات")}) {
             qint64 id = 0;
-            QVERIFY(banks.addRow({{QStringLiteral("Name"), name}}, &id));
+            QVERIFY(banks.insert({{BankTable::BankName, name}}, &id));
             bankIds << id;
         }
-        cheques.setRecordSource(QStringLiteral("SELECT * FROM T1"));
+        cheques.setRecordSource(ChequeQueries::all());
         QVERIFY(cheques.refresh());
     }
 

@@ -1,3 +1,4 @@
+#include "data/cheque_queries.h"
 #include "data/data_control.h"
 #include "data/database.h"
 #include "data/schema.h"
@@ -37,6 +38,14 @@ Fields cheque(const QString& date, const QString& description, double amount, co
             {QStringLiteral("Mab"), amount},
             {QStringLiteral("NBank"), bank},
             {QStringLiteral("V"), QStringLiteral("----")}};
+}
+
+// The rows of T1 whose column contains text, in that column's order.
+RecordSource searchIn(const QString& column, const QString& text)
+{
+    return RecordSource::containing(
+        QStringLiteral("T1"), column, text, column,
+        QStringLiteral("SELECT *  From T1 Where (instr(%1 ,?) <> 0) order by %1").arg(column));
 }
 
 } // namespace
@@ -83,7 +92,7 @@ private slots:
             Database db(dir.path());
             QCOMPARE(db.open(), Database::OpenResult::Created);
             DataControl cheques(db);
-            cheques.setRecordSource(QStringLiteral("SELECT * FROM T1"));
+            cheques.setRecordSource(ChequeQueries::all());
             QVERIFY(cheques.addRow(cheque(QStringLiteral("1403/01/05"), QStringLiteral("علي"), 1000)));
         }
         const QString path = dir.filePath(QStringLiteral("dbase.mdb"));
@@ -92,8 +101,8 @@ private slots:
             Database db(dir.path());
             QCOMPARE(db.open(), Database::OpenResult::Opened);
             DataControl cheques(db);
-            cheques.setRecordSource(QStringLiteral("SELECT * FROM T1 order by Tch"));
-            cheques.setTotalExpression(QStringLiteral("Mab"));
+            cheques.setRecordSource(ChequeQueries::byDate());
+            cheques.setTotal(QStringLiteral("Mab"));
             QVERIFY(cheques.refresh());
             QCOMPARE(cheques.recordCount(), 1);
         }
@@ -144,45 +153,42 @@ private slots:
         QCOMPARE(data.opened(), Database::OpenResult::Created);
         Database& db = data.db();
         DataControl list(db);
-        list.setRecordSource(QStringLiteral("SELECT * FROM T1"));
+        list.setRecordSource(ChequeQueries::all());
         QVERIFY(list.addRow(cheque(QStringLiteral("1391/02/01"), QStringLiteral("O'Brien"), 1500)));
         QVERIFY(list.addRow(cheque(QStringLiteral("1391/2/1"), QStringLiteral("100% نقد"), 5000)));
         QVERIFY(list.addRow(cheque(QStringLiteral("1391/12/29"), QStringLiteral("علي رضايي"), 500)));
         QVERIFY(list.addRow(cheque(QStringLiteral("1392/01/01"), QStringLiteral("ali'"), 2000)));
-        list.setTotalExpression(QStringLiteral("Mab"));
+        list.setTotal(QStringLiteral("Mab"));
         QVERIFY(list.refresh());
         QCOMPARE(list.recordCount(), 4);
         QCOMPARE(list.total(), 9000.0);
 
-        const QString search = QStringLiteral("SELECT *  From T1 Where (instr(%1 ,?) <> 0) order by %1");
         // A quote, a percent sign and Persian letters are plain text to a bound search.
-        list.setRecordSource(search.arg(QStringLiteral("SH")), {QStringLiteral("'")});
+        list.setRecordSource(searchIn(QStringLiteral("SH"), QStringLiteral("'")));
         QVERIFY(list.refresh());
         QCOMPARE(list.recordCount(), 2);
         QCOMPARE(list.total(), 3500.0);
-        list.setRecordSource(search.arg(QStringLiteral("SH")), {QStringLiteral("%")});
+        list.setRecordSource(searchIn(QStringLiteral("SH"), QStringLiteral("%")));
         QVERIFY(list.refresh());
         QCOMPARE(list.recordCount(), 1);
-        list.setRecordSource(search.arg(QStringLiteral("SH")), {QStringLiteral("رضا")});
+        list.setRecordSource(searchIn(QStringLiteral("SH"), QStringLiteral("رضا")));
         QVERIFY(list.refresh());
         QCOMPARE(list.value(QStringLiteral("sh")).toString(), QStringLiteral("علي رضايي"));
 
         // An amount matches on its digits, whole rials without a decimal part.
-        list.setRecordSource(search.arg(QStringLiteral("Mab")), {QStringLiteral("500")});
+        list.setRecordSource(searchIn(QStringLiteral("Mab"), QStringLiteral("500")));
         QVERIFY(list.refresh());
         QCOMPARE(list.recordCount(), 3);
         QCOMPARE(list.model()->value(0, QStringLiteral("Mab")).toDouble(), 500.0);
         QCOMPARE(list.model()->value(2, QStringLiteral("Mab")).toDouble(), 5000.0);
 
         // Dates compare as text: a date without leading zeros lies outside the range.
-        list.setRecordSource(QStringLiteral("SELECT * FROM t1  WHERE tch between ? and ? order by tch"),
-                             {QStringLiteral("1391/01/01"), QStringLiteral("1391/12/29")});
+        list.setRecordSource(ChequeQueries::dateRange(QStringLiteral("1391/01/01"), QStringLiteral("1391/12/29")));
         QVERIFY(list.refresh());
         QCOMPARE(list.recordCount(), 2);
         QCOMPARE(list.value(QStringLiteral("TCH")).toString(), QStringLiteral("1391/02/01"));
         // A half-typed end date sorts after every complete date that starts like it.
-        list.setRecordSource(QStringLiteral("SELECT * FROM t1  WHERE tch between ? and ? order by tch"),
-                             {QStringLiteral("1391/12/01"), QStringLiteral("139_/__/__")});
+        list.setRecordSource(ChequeQueries::dateRange(QStringLiteral("1391/12/01"), QStringLiteral("139_/__/__")));
         QVERIFY(list.refresh());
         QCOMPARE(list.recordCount(), 3);
         QCOMPARE(list.model()->value(2, QStringLiteral("TCH")).toString(), QStringLiteral("1392/01/01"));
@@ -194,8 +200,8 @@ private slots:
         QCOMPARE(data.opened(), Database::OpenResult::Created);
         Database& db = data.db();
         DataControl list(db);
-        list.setRecordSource(QStringLiteral("SELECT * FROM T1"));
-        list.setTotalExpression(QStringLiteral("Mab"));
+        list.setRecordSource(ChequeQueries::all());
+        list.setTotal(QStringLiteral("Mab"));
         const QStringList names = {QStringLiteral("علي"),
                                    QStringLiteral("عليرضا"),
                                    QStringLiteral("رضا علي"),
@@ -213,9 +219,8 @@ private slots:
             }
             return true;
         }));
-        const QString search = QStringLiteral("SELECT *  From T1 Where (instr(%1 ,?) <> 0) order by %1");
         auto answer = [&](const QString& column, const QString& text) {
-            list.setRecordSource(search.arg(column), {text});
+            list.setRecordSource(searchIn(column, text));
             if (!list.refresh())
                 qFatal("search failed");
             QStringList rows;
@@ -245,7 +250,7 @@ private slots:
             }
         }
         // A write is seen at once: the next search does not answer from the old snapshot.
-        list.setRecordSource(search.arg(QStringLiteral("SH")), {QStringLiteral("علي")});
+        list.setRecordSource(searchIn(QStringLiteral("SH"), QStringLiteral("علي")));
         QVERIFY(list.refresh());
         const int before = list.recordCount();
         QVERIFY(list.addRow(cheque(QStringLiteral("1400/02/01"), QStringLiteral("علي نو"), 1)));
@@ -259,8 +264,8 @@ private slots:
         QCOMPARE(data.opened(), Database::OpenResult::Created);
         Database& db = data.db();
         DataControl list(db);
-        list.setRecordSource(QStringLiteral("SELECT * FROM T1"));
-        list.setTotalExpression(QStringLiteral("Mab"));
+        list.setRecordSource(ChequeQueries::all());
+        list.setTotal(QStringLiteral("Mab"));
         QVERIFY(db.inTransaction([&] {
             for (int i = 0; i < 1000; ++i) {
                 if (!list.addRow(cheque(QStringLiteral("1400/01/%1").arg(1000 - i, 4, 10, QLatin1Char('0')),
@@ -305,12 +310,13 @@ private slots:
         QCOMPARE(data.opened(), Database::OpenResult::Created);
         Database& db = data.db();
         DataControl list(db);
-        list.setRecordSource(QStringLiteral("SELECT * FROM T1"));
+        list.setRecordSource(ChequeQueries::all());
         QVERIFY(list.addRow(cheque(QStringLiteral("1400/01/01"), QStringLiteral("a"), 7)));
         QVERIFY(list.refresh());
-        list.setRecordSource(QStringLiteral("SELECT * FROM T1 WHERE nosuchcolumn = 1"));
+        list.setRecordSource(RecordSource::where(QStringLiteral("T1"), QStringLiteral("nosuchcolumn = 1"), {},
+                                                 QString(), QStringLiteral("SELECT * FROM T1 WHERE nosuchcolumn = 1")));
         QVERIFY(!list.refresh());
-        QVERIFY(!list.lastError().isEmpty());
+        QVERIFY(!list.errorText().isEmpty());
         QCOMPARE(list.recordCount(), 1);
         QCOMPARE(list.model()->rowCount(), 1);
         QCOMPARE(list.value(QStringLiteral("SH")).toString(), QStringLiteral("a"));
@@ -322,10 +328,10 @@ private slots:
         QCOMPARE(data.opened(), Database::OpenResult::Created);
         Database& db = data.db();
         DataControl list(db);
-        list.setRecordSource(QStringLiteral("SELECT * FROM T1"));
+        list.setRecordSource(ChequeQueries::all());
         QVERIFY(QFile::remove(db.filePath()));
         QVERIFY(!list.addRow(cheque(QStringLiteral("1400/01/01"), QStringLiteral("a"), 7)));
-        QVERIFY(list.lastError().contains(db.filePath()));
+        QVERIFY(list.errorText().contains(db.filePath()));
     }
 
     void aTransactionThatFailsWritesNothing()
@@ -334,7 +340,7 @@ private slots:
         QCOMPARE(data.opened(), Database::OpenResult::Created);
         Database& db = data.db();
         DataControl list(db);
-        list.setRecordSource(QStringLiteral("SELECT * FROM T1"));
+        list.setRecordSource(ChequeQueries::all());
         QVERIFY(!db.inTransaction([&] {
             list.addRow(cheque(QStringLiteral("1400/01/01"), QStringLiteral("a"), 7));
             return false;

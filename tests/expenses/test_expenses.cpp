@@ -70,19 +70,13 @@ private:
 
     void addKind(const QString& name)
     {
-        DataControl kinds(m_data->db());
-        kinds.setRecordSource(QStringLiteral("SELECT * FROM T5"));
-        QVERIFY(kinds.addRow({{QStringLiteral("Name"), name}}));
+        QVERIFY(TableWriter(m_data->db(), KindTable::Name).insert({{KindTable::KindName, name}}));
     }
     void addEntry(int id, const QString& date, const QString& kind, const QString& description, const QString& amount)
     {
-        DataControl entries(m_data->db());
-        entries.setRecordSource(QStringLiteral("SELECT * FROM T6"));
-        QVERIFY(entries.addRow({{QStringLiteral("ID"), id},
-                                {QStringLiteral("Date"), date},
-                                {QStringLiteral("Noh"), kind},
-                                {QStringLiteral("SH"), description},
-                                {QStringLiteral("MB"), amount}}));
+        using namespace ExpenseTable;
+        QVERIFY(TableWriter(m_data->db(), Name)
+                    .insert({{Number, id}, {Date, date}, {Kind, kind}, {Description, description}, {Amount, amount}}));
     }
     QList<Row> rows()
     {

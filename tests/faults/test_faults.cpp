@@ -5,6 +5,7 @@
 #include "backup/backup_window.h"
 #include "backup/restore_window.h"
 #include "cheques/main_window.h"
+#include "data/cheque_queries.h"
 #include "data/cheque_export.h"
 #include "data/complete_file.h"
 #include "data/data_control.h"
@@ -216,7 +217,7 @@ class TestFaults : public QObject
         if (db.open() != Database::OpenResult::Created)
             return QString();
         DataControl list(db);
-        list.setRecordSource(QStringLiteral("SELECT * FROM T1"));
+        list.setRecordSource(ChequeQueries::all());
         const QString text(1000, QLatin1Char('x'));
         db.inTransaction([&] {
             for (int i = 0; i < cheques; ++i)
@@ -553,7 +554,7 @@ private slots:
         const QByteArray liveBytes = bytesOf(live.db().filePath());
 
         DataControl list(live.db());
-        list.setRecordSource(QStringLiteral("SELECT * FROM T1"));
+        list.setRecordSource(ChequeQueries::all());
         RestoreWindow window(live.db());
         window.setPacingInterval(0);
         QObject::connect(&window, &RestoreWindow::restored, &list, [&list] { list.refresh(); });
@@ -650,7 +651,7 @@ private slots:
         QCOMPARE(db.open(), Database::OpenResult::Created);
         QCOMPARE(modeOf(db.filePath()), 0600);
         DataControl list(db);
-        list.setRecordSource(QStringLiteral("SELECT * FROM T1"));
+        list.setRecordSource(ChequeQueries::all());
         QVERIFY(list.addRow(cheque(QStringLiteral("اجاره"), 100)));
 
         // A backup stays private even of a register that others may read.

@@ -198,26 +198,26 @@ private:
 
     void addArchived(const char* mark, const char* date, const QString& bank, double amount, const QString& kind)
     {
-        DataControl archive(m_data->db());
-        archive.setRecordSource(QStringLiteral("SELECT * FROM T2"));
-        archive.addRow({{QStringLiteral("Date"), QString::fromLatin1(date)},
-                        {QStringLiteral("Name"), QString::fromLatin1(mark)},
-                        {QStringLiteral("MB"), amount},
-                        {QStringLiteral("NB"), bank},
-                        {QStringLiteral("SHCH"), QStringLiteral("900")},
-                        {QStringLiteral("prd"), kind},
-                        {QStringLiteral("V"), Passed}});
+        using namespace ArchiveTable;
+        TableWriter(m_data->db(), Name)
+            .insert({{Date, QString::fromLatin1(date)},
+                     {Description, QString::fromLatin1(mark)},
+                     {Amount, amount},
+                     {Bank, bank},
+                     {Number, QStringLiteral("900")},
+                     {Type, kind},
+                     {Status, Passed}});
     }
 
     void addExpense(int id, const char* mark, const QString& amount)
     {
-        DataControl expenses(m_data->db());
-        expenses.setRecordSource(QStringLiteral("SELECT * FROM T6"));
-        expenses.addRow({{QStringLiteral("ID"), id},
-                         {QStringLiteral("Date"), QStringLiteral("1405/09/0%1").arg(id)},
-                         {QStringLiteral("Noh"), QStringLiteral("قبوض")},
-                         {QStringLiteral("SH"), QString::fromLatin1(mark)},
-                         {QStringLiteral("MB"), amount}});
+        using namespace ExpenseTable;
+        TableWriter(m_data->db(), Name)
+            .insert({{Number, id},
+                     {Date, QStringLiteral("1405/09/0%1").arg(id)},
+                     {Kind, QStringLiteral("قبوض")},
+                     {Description, QString::fromLatin1(mark)},
+                     {Amount, amount}});
     }
 
     void open(const QString& mode)

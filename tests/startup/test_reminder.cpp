@@ -132,9 +132,7 @@ private slots:
             ReminderWindow reminder(m_data->db());
             QCOMPARE(reminder.dueCount(), 4);
         }
-        DataControl cheques(m_data->db());
-        cheques.setRecordSource(QStringLiteral("SELECT * FROM T1"));
-        QVERIFY(cheques.deleteRow(added));
+        QVERIFY(TableWriter(m_data->db(), ChequeTable::Name).remove(added));
     }
 
     void backCloses()

@@ -1,0 +1,96 @@
+#include "data/sql_engine.h"
+
+const QString SqlEngine::IdentityAlias = QStringLiteral("__rid");
+
+QString SqlEngine::quoted(const QString& identifier)
+{
+    return QLatin1Char('"') + identifier + QLatin1Char('"');
+}
+
+QString SqlEngine::whereClause(const RecordSource& source) const
+{
+    QStringList parts;
+    if (!source.searchColumn.isEmpty())
+        parts << contains(source.searchColumn);
+    if (!source.condition.isEmpty())
+        parts << QLatin1Char('(') + source.condition + QLatin1Char(')');
+    return parts.isEmpty() ? QString() : QStringLiteral(" WHERE ") + parts.join(QLatin1String(" AND "));
+}
+
+QString SqlEngine::orderExpression(const RecordSource& source) const
+{
+    return source.order.isEmpty() ? QString() : amount(source.order, source.orderReading);
+}
+
+QString SqlEngine::listStatement(const RecordSource& source, const QString& sort, bool withIdentity) const
+{
+    QString sql = withIdentity
+                      ? QStringLiteral("SELECT %1 AS %2, * FROM %3").arg(rowIdentity(), IdentityAlias, source.table)
+                      : QStringLiteral("SELECT * FROM %1").arg(source.table);
+    sql += whereClause(source);
+    const QString order = sort.isEmpty() ? orderExpression(source) : sort;
+    // Rows that tie in the order come in the order they were added.
+    if (!order.isEmpty())
+        sql += QStringLiteral(" ORDER BY ") + order + QStringLiteral(", ") + rowIdentity();
+    else if (!listsInInsertOrder())
+        sql += QStringLiteral(" ORDER BY ") + rowIdentity();
+    return sql;
+}
+
+QString SqlEngine::figuresStatement(const RecordSource& source, const QString& totalExpression) const
+{
+    return QStringLiteral("SELECT COUNT(*), %1 FROM %2")
+               .arg(total(totalExpression.isEmpty() ? QStringLiteral("0") : totalExpression), source.table) +
+           whereClause(source);
+}
+
+QString SqlEngine::rowsByIdentity(const QString& table, int count) const
+{
+    QStringList marks;
+    for (int i = 0; i < count; ++i)
+        marks << QStringLiteral("?");
+    const QString where =
+        marks.isEmpty() ? QStringLiteral("0 = 1")
+                        : rowIdentity() + QStringLiteral(" IN (") + marks.join(QLatin1Char(',')) + QLatin1Char(')');
+    return QStringLiteral("SELECT %1 AS %2, * FROM %3 WHERE %4").arg(rowIdentity(), IdentityAlias, table, where);
+}
+
+QString SqlEngine::columnSnapshot(const QString& table, const QString& column, const QString& order,
+                                  const QString& totalExpression) const
+{
+    return QStringLiteral("SELECT %1, %2, %3 FROM %4 ORDER BY %5, %1")
+        .arg(rowIdentity(), asText(column), totalExpression.isEmpty() ? QStringLiteral("0") : totalExpression, table,
+             order);
+}
+
+QString SqlEngine::distinctValues(const QString& table, const QString& column) const
+{
+    return QStringLiteral("select Distinct %1 from %2").arg(column, table);
+}
+
+QString SqlEngine::insertStatement(const QString& table, const QStringList& columns) const
+{
+    if (columns.isEmpty())
+        return QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(table);
+    QStringList names;
+    QStringList marks;
+    for (const QString& column : columns) {
+        names << quoted(column);
+        marks << QStringLiteral("?");
+    }
+    return QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+        .arg(table, names.join(QLatin1String(", ")), marks.join(QLatin1String(", ")));
+}
+
+QString SqlEngine::updateStatement(const QString& table, const QStringList& columns) const
+{
+    QStringList sets;
+    for (const QString& column : columns)
+        sets << quoted(column) + QStringLiteral(" = ?");
+    return QStringLiteral("UPDATE %1 SET %2 WHERE %3 = ?").arg(table, sets.join(QLatin1String(", ")), rowIdentity());
+}
+
+QString SqlEngine::deleteStatement(const QString& table) const
+{
+    return QStringLiteral("DELETE FROM %1 WHERE %2 = ?").arg(table, rowIdentity());
+}
