@@ -8,6 +8,7 @@
 #include "reports/report_engine.h"
 #include "reports/report_output.h"
 #include "shots.h"
+#include "testing.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -27,11 +28,11 @@ void save(ReportEngine* report, const ShotContext& context, const QString& name)
 const ShotRegistrar printSettings("print_settings", [](ShotContext& context) {
     PrintSettingsDialog dialog(context.db, &context.main);
     dialog.setMode(QStringLiteral("1"));
-    dialog.findChild<QRadioButton*>(QStringLiteral("Option6"))->click();
-    dialog.findChild<QComboBox*>(QStringLiteral("Combo1"))->setCurrentIndex(0);
-    dialog.findChild<QCheckBox*>(QStringLiteral("Check2"))->click();
-    dialog.findChild<QCheckBox*>(QStringLiteral("Check5"))->click();
-    dialog.findChild<QCheckBox*>(QStringLiteral("Check1"))->click();
+    control<QRadioButton>(dialog, "Option6")->click();
+    control<QComboBox>(dialog, "Combo1")->setCurrentIndex(0);
+    control<QCheckBox>(dialog, "Check2")->click();
+    control<QCheckBox>(dialog, "Check5")->click();
+    control<QCheckBox>(dialog, "Check1")->click();
     grabInto(dialog, context, QStringLiteral("print_settings"));
 });
 

@@ -126,13 +126,7 @@ private:
     PdfText m_pdf;
     int m_presented = 0;
 
-    template <typename T> T* child(const char* name)
-    {
-        T* found = m_dialog->findChild<T*>(QString::fromLatin1(name));
-        if (!found)
-            qFatal("no control %s", name);
-        return found;
-    }
+    template <typename T> T* child(QAnyStringView name) { return control<T>(m_dialog.get(), name); }
 
     // In one transaction: a commit a row would make the tests wait on the disk.
     void inOneGo(const std::function<void()>& work)
@@ -622,7 +616,7 @@ void TestReports::enablingRules()
             box->click();
             QCOMPARE(box->isChecked(), ticked);
             for (const QString& field : condition.fields)
-                QCOMPARE(m_dialog->findChild<QWidget*>(field)->isEnabled(), ticked);
+                QCOMPARE(child<QWidget>(field)->isEnabled(), ticked);
         }
     }
 }
