@@ -50,8 +50,7 @@ LedgerEntryGroup::LedgerEntryGroup(Database& database, DataControl& banks, QWidg
         button(this, "AeroButton11", QStringLiteral("<<"), Enter::PassesOn, NoIcon, QStringLiteral("در ج تاريخ امروز"));
     m_todayButton->setFixedWidth(m_todayButton->fontMetrics().horizontalAdvance(m_todayButton->text()) + 28);
 
-    m_amount = new NumType(this);
-    m_amount->setObjectName(QStringLiteral("NumType1"));
+    m_amount = named(new NumType(this), "NumType1");
     m_amount->setToolTip(QStringLiteral("مبلغ چک مورد نظر"));
 
     // Enter on the post button, reached along the Enter path, posts.

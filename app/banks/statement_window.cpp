@@ -61,11 +61,9 @@ void StatementWindow::buildControls()
                           QStringLiteral("3"), QStringLiteral("4"), QStringLiteral("5")});
 
     place(fieldLabel(this, "Label1", QStringLiteral("بدهکار")), 10, 444, 60, 30);
-    m_debits = place(new NumType(this), 75, 444, 160, 30);
-    m_debits->setObjectName(QStringLiteral("NumType3"));
+    m_debits = place(named(new NumType(this), "NumType3"), 75, 444, 160, 30);
     place(fieldLabel(this, "Label2", QStringLiteral("بستانکار")), 255, 444, 70, 30);
-    m_credits = place(new NumType(this), 330, 444, 160, 30);
-    m_credits->setObjectName(QStringLiteral("NumType2"));
+    m_credits = place(named(new NumType(this), "NumType2"), 330, 444, 160, 30);
     place(fieldLabel(this, "Label3", QStringLiteral(" :مانده ")), 510, 444, 60, 30);
     // The balance is computed, never typed; it reads from left to right like any number.
     m_balance = place(readOnlyBox(this, "Text1"), 575, 444, 170, 30);

@@ -104,10 +104,8 @@ void ArchiveWindow::buildMenu()
 {
     // The archive list's pop-up menu, the one menu of a window that is never shown itself.
     m_listMenu = named(new QMenu(QStringLiteral("مرتب كردن"), this), "MMM");
-    QAction* range = m_listMenu->addAction(QStringLiteral("مرتب سازي ليست"));
-    range->setObjectName(QStringLiteral("SE"));
-    QAction* print = m_listMenu->addAction(QStringLiteral("چاپ ليست"));
-    print->setObjectName(QStringLiteral("Delete"));
+    QAction* range = menuItem(m_listMenu, "SE", QStringLiteral("مرتب سازي ليست"));
+    QAction* print = menuItem(m_listMenu, "Delete", QStringLiteral("چاپ ليست"));
     connect(range, &QAction::triggered, this, [this] {
         m_rangePanel->show();
         m_rangePanel->raise();

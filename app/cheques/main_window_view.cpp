@@ -209,18 +209,16 @@ void MainWindow::buildPanels()
 void MainWindow::buildMenu()
 {
     m_listMenu = named(new QMenu(this), "t");
-    auto action = [this](const char* name, const QString& caption) {
-        QAction* a = m_listMenu->addAction(caption);
-        a->setObjectName(QString::fromLatin1(name));
-        return a;
-    };
-    connect(action("E", QStringLiteral("اضافه کردن چک جديد")), &QAction::triggered, this, &MainWindow::addCheque);
-    connect(action("v", QStringLiteral("ويرايش")), &QAction::triggered, this, &MainWindow::editCheque);
-    connect(action("h", QStringLiteral("حذف")), &QAction::triggered, this, [this] { deleteCheque(true); });
-    m_listMenu->addSeparator()->setObjectName(QStringLiteral("aaa"));
-    connect(action("Bay", QStringLiteral("اضافه به ليست بايگاني")), &QAction::triggered, this,
+    QMenu* menu = m_listMenu;
+    connect(menuItem(menu, "E", QStringLiteral("اضافه کردن چک جديد")), &QAction::triggered, this,
+            &MainWindow::addCheque);
+    connect(menuItem(menu, "v", QStringLiteral("ويرايش")), &QAction::triggered, this, &MainWindow::editCheque);
+    connect(menuItem(menu, "h", QStringLiteral("حذف")), &QAction::triggered, this, [this] { deleteCheque(true); });
+    named(menu->addSeparator(), "aaa");
+    connect(menuItem(menu, "Bay", QStringLiteral("اضافه به ليست بايگاني")), &QAction::triggered, this,
             &MainWindow::archiveCheque);
-    m_listMenu->addSeparator()->setObjectName(QStringLiteral("bbbb"));
-    connect(action("Sort", QStringLiteral("مرتب سازي ليست اطلاعات")), &QAction::triggered, m_sortPanel, &QWidget::show);
+    named(menu->addSeparator(), "bbbb");
+    connect(menuItem(menu, "Sort", QStringLiteral("مرتب سازي ليست اطلاعات")), &QAction::triggered, m_sortPanel,
+            &QWidget::show);
     connect(m_grid, &DataGrid::contextMenuWanted, this, [this](const QPoint& at) { m_listMenu->popup(at); });
 }

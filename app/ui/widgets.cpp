@@ -6,6 +6,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -97,6 +98,11 @@ DateBox* dateBox(QWidget* parent, QAnyStringView name, const QString& toolTip)
     box->setToolTip(toolTip);
     box->edit()->setToolTip(toolTip);
     return box;
+}
+
+QAction* menuItem(QMenu* menu, QAnyStringView name, const QString& caption)
+{
+    return named(menu->addAction(caption), name);
 }
 
 void keepPlaceWhenHidden(QWidget* widget)

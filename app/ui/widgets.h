@@ -6,10 +6,12 @@
 #include <QWidget>
 
 class DateBox;
+class QAction;
 class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
+class QMenu;
 class QPushButton;
 class QRadioButton;
 
@@ -79,6 +81,9 @@ QRadioButton* radioButton(QWidget* parent, QAnyStringView name, const QString& c
 // The program's date box. The tool tip is the box's and its line's, so that it shows over
 // either.
 DateBox* dateBox(QWidget* parent, QAnyStringView name, const QString& toolTip = QString());
+
+// An item at the end of menu.
+QAction* menuItem(QMenu* menu, QAnyStringView name, const QString& caption);
 
 // A control that is hidden keeps its place, so that the window does not jump as it comes and
 // goes.
