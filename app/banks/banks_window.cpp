@@ -11,7 +11,6 @@
 #include "ui/widgets.h"
 
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QKeyEvent>
 #include <QPushButton>
 #include <QVBoxLayout>

@@ -11,7 +11,6 @@
 #include "words/amount_words.h"
 #include "words/number_format.h"
 
-#include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>

@@ -14,24 +14,15 @@
 #include "ui/widgets.h"
 #include "words/amount_words.h"
 
-#include <QAbstractItemView>
-#include <QApplication>
 #include <QComboBox>
-#include <QCoreApplication>
-#include <QFocusEvent>
+#include <QEvent>
 #include <QFormLayout>
 #include <QFrame>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMouseEvent>
-#include <QPointer>
 #include <QPushButton>
-#include <QTimer>
 #include <QVBoxLayout>
-
-#include <optional>
 
 namespace {
 

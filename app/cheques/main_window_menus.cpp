@@ -10,10 +10,8 @@
 #include "ui/widgets.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QMenu>
 #include <QMenuBar>
-#include <QStyle>
 #include <QSystemTrayIcon>
 #include <QToolButton>
 

@@ -7,7 +7,6 @@
 #include <QComboBox>
 #include <QFontDatabase>
 #include <QFontMetrics>
-#include <QFormLayout>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>

@@ -20,7 +20,6 @@ public:
     // Fields shown, in order, with their captions. Amount fields are shown grouped.
     void bind(DataControl* control, const QStringList& fields, const QStringList& captions,
               const QStringList& amountFields = {});
-    DataControl* control() const { return m_control; }
     QString fieldOf(int column) const;
 
     // Column i's width is kept under section/keys[i] (an empty key keeps none); the row height
