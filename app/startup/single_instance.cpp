@@ -3,9 +3,7 @@
 #include <QDir>
 #include <QStandardPaths>
 
-SingleInstance::SingleInstance(const QString& programName)
-    : m_path(lockFilePathFor(programName)),
-      m_lock(m_path)
+SingleInstance::SingleInstance(const QString& programName) : m_path(lockFilePathFor(programName)), m_lock(m_path)
 {
     // The program stays open for hours: a lock must never turn stale by its age while its copy
     // still runs. Only a lock whose process is gone is taken over.
