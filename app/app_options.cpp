@@ -1,18 +1,87 @@
 #include "app_options.h"
 
-#include <QDir>
+#include "build_config.h"
 
-AppOptions AppOptions::parse(const QStringList& arguments, const QString& programDir)
+#include <QDir>
+#include <QFileInfo>
+
+#include <cstdio>
+
+namespace {
+
+const QLatin1String DataDirOption("--data-dir");
+
+QString helpText()
+{
+    return QStringLiteral("Usage: KAVIRO [--data-dir DIR]\n"
+                          "KAVIRO keeps received and paid cheques, bank accounts and yearly expenses,\n"
+                          "with a Persian, right-to-left interface.\n"
+                          "\n"
+                          "Options:\n"
+                          "  --data-dir DIR  keep the register (dbase.mdb) in DIR, creating it when missing;\n"
+                          "                  without it an installed copy keeps it in $XDG_DATA_HOME/KAVIRO\n"
+                          "                  (~/.local/share/KAVIRO), and a copy with the file\n"
+                          "                  " KAVIRO_LOCAL_DATA_MARKER
+                          " beside it (a build folder) in its own folder\n"
+                          "  --version       print the version and end\n"
+                          "  -h, --help      print these options and end\n");
+}
+
+} // namespace
+
+QString AppOptions::localDataMarker()
+{
+    return QStringLiteral(KAVIRO_LOCAL_DATA_MARKER);
+}
+
+QString AppOptions::userDataDir(const QString& dataHome)
+{
+    return QDir(dataHome).filePath(QStringLiteral("KAVIRO"));
+}
+
+AppOptions AppOptions::parse(const QStringList& arguments, const QString& programDir, const QString& dataHome)
 {
     AppOptions options;
-    options.dataDir = programDir;
+    if (QFileInfo::exists(QDir(programDir).filePath(localDataMarker())))
+        options.dataDir = programDir;
+    else
+        options.dataDir = userDataDir(dataHome);
     for (int i = 1; i < arguments.size(); ++i) {
         const QString& argument = arguments.at(i);
-        if (argument == QLatin1String("--data-dir") && i + 1 < arguments.size())
+        if (argument == DataDirOption && i + 1 < arguments.size())
             options.dataDir = arguments.at(++i);
-        else if (argument.startsWith(QLatin1String("--data-dir=")))
-            options.dataDir = argument.mid(int(sizeof("--data-dir=")) - 1);
+        else if (argument.startsWith(DataDirOption + QLatin1Char('=')))
+            options.dataDir = argument.mid(DataDirOption.size() + 1);
     }
     options.dataDir = QDir(options.dataDir).absolutePath();
     return options;
+}
+
+std::optional<QString> AppOptions::terminalText(const QStringList& arguments)
+{
+    for (int i = 1; i < arguments.size(); ++i) {
+        const QString& argument = arguments.at(i);
+        // The folder after --data-dir is a value, even when it is named like an option.
+        if (argument == DataDirOption) {
+            ++i;
+            continue;
+        }
+        if (argument == QLatin1String("--version"))
+            return QStringLiteral("KAVIRO " KAVIRO_VERSION "\n");
+        if (argument == QLatin1String("--help") || argument == QLatin1String("-h"))
+            return helpText();
+    }
+    return std::nullopt;
+}
+
+bool AppOptions::answerOnTerminal(int argc, char* argv[])
+{
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    const std::optional<QString> text = terminalText(arguments);
+    if (!text)
+        return false;
+    std::fputs(text->toLocal8Bit().constData(), stdout);
+    return true;
 }

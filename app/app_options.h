@@ -3,11 +3,26 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
+
 // The program's command line.
 struct AppOptions
 {
-    // Where dbase.mdb lives: the program folder unless --data-dir names another.
+    // Where dbase.mdb lives: the folder --data-dir names; without it the program folder of a copy
+    // that carries the marker file beside it (a build folder), else the user's data folder, since
+    // the program folder of an installed copy is not the user's to write in.
     QString dataDir;
 
-    static AppOptions parse(const QStringList& arguments, const QString& programDir);
+    // programDir is the folder of the executable, dataHome the user's XDG data home.
+    static AppOptions parse(const QStringList& arguments, const QString& programDir, const QString& dataHome);
+
+    // The file whose presence beside the executable keeps the data in the program folder.
+    static QString localDataMarker();
+    // The user's data folder of an installed copy: KAVIRO in dataHome.
+    static QString userDataDir(const QString& dataHome);
+
+    // The text that --version or --help prints, when one of them is on the command line.
+    static std::optional<QString> terminalText(const QStringList& arguments);
+    // Prints that text before any window system is needed; true when the program should end.
+    static bool answerOnTerminal(int argc, char* argv[]);
 };

@@ -3,32 +3,34 @@
 #include "app_options.h"
 #include "cheques/main_window.h"
 #include "data/database.h"
+#include "startup/leave_when_shown.h"
 #include "startup/login_window.h"
 #include "startup/reminder_window.h"
 #include "startup/single_instance.h"
 #include "ui/fonts.h"
 #include "ui/messages.h"
 #include "ui/persian_keyboard.h"
+#include "ui/program_identity.h"
 
 #include <QApplication>
-#include <QIcon>
-#include <QStyle>
+#include <QStandardPaths>
 
 int runKaviro(QApplication& app)
 {
     app.setApplicationName(QStringLiteral("KAVIRO"));
     app.setLayoutDirection(Qt::RightToLeft);
     Fonts::install(app);
-    app.setWindowIcon(
-        QIcon::fromTheme(QStringLiteral("wallet-open"), app.style()->standardIcon(QStyle::SP_DriveHDIcon)));
+    ProgramIdentity::apply(app);
 
-    const AppOptions options = AppOptions::parse(app.arguments(), QCoreApplication::applicationDirPath());
+    const AppOptions options = AppOptions::parse(app.arguments(), QCoreApplication::applicationDirPath(),
+                                                 QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation));
 
     SingleInstance instance;
     if (!ensureSingleCopy(instance))
         return 1;
 
     LoginWindow login;
+    leaveWhenShownIfAsked(login);
     if (login.exec() != QDialog::Accepted)
         return 0;
 

@@ -71,6 +71,69 @@ private:
     QTemporaryDir m_runtime;
 };
 
+#include <QStringList>
+
+// The arguments a desktop starts for the Exec value of a desktop entry: the string escapes of the
+// value first (\s \n \t \r \\), then the double quotes of the arguments with their backslash
+// escapes, and "%%" for a "%". Any other "%" is a field code and reads as U+FFFD, so that it never
+// compares equal to the text that was meant.
+inline QStringList execArguments(const QString& value)
+{
+    QString line;
+    for (int i = 0; i < value.size(); ++i) {
+        QChar c = value.at(i);
+        if (c == QLatin1Char('\\') && i + 1 < value.size()) {
+            const QChar next = value.at(++i);
+            const QString escapes = QStringLiteral("sntr");
+            const QString meant = QStringLiteral(" \n\t\r");
+            c = escapes.contains(next) ? meant.at(escapes.indexOf(next)) : next;
+        }
+        line += c;
+    }
+    QStringList arguments;
+    QString current;
+    bool started = false;
+    bool quoted = false;
+    for (int i = 0; i < line.size(); ++i) {
+        const QChar c = line.at(i);
+        if (c == QLatin1Char('%')) {
+            const bool literal = i + 1 < line.size() && line.at(i + 1) == QLatin1Char('%');
+            current += literal ? QChar(QLatin1Char('%')) : QChar(0xFFFD);
+            ++i;
+            started = true;
+        } else if (quoted) {
+            if (c == QLatin1Char('"'))
+                quoted = false;
+            else if (c == QLatin1Char('\\') && i + 1 < line.size())
+                current += line.at(++i);
+            else
+                current += c;
+        } else if (c == QLatin1Char('"')) {
+            quoted = started = true;
+        } else if (c == QLatin1Char(' ')) {
+            if (started)
+                arguments << current;
+            current.clear();
+            started = false;
+        } else {
+            current += c;
+            started = true;
+        }
+    }
+    if (started)
+        arguments << current;
+    return arguments;
+}
+
+// The value of key in the desktop entry text, or a null QString.
+inline QString desktopEntryValue(const QString& entry, const QString& key)
+{
+    for (const QString& line : entry.split(QLatin1Char('\n')))
+        if (line.startsWith(key + QLatin1Char('=')))
+            return line.mid(key.size() + 1);
+    return QString();
+}
+
 #include "data/data_control.h"
 #include "data/database.h"
 

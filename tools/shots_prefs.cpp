@@ -1,5 +1,6 @@
 // The preferences, owner-name, list-font and reminder windows.
 #include "cheques/main_window.h"
+#include "data/database.h"
 #include "settings/settings_store.h"
 #include "shots.h"
 #include "startup/list_font_window.h"
@@ -20,7 +21,7 @@ const ShotRegistrar preferences("preferences", [](ShotContext& context) {
     store("Set", "1", "1");
     store("Set", "3", "1");
     store("Set", "4", "2");
-    PreferencesWindow window(&context.main);
+    PreferencesWindow window(context.db.dataDir(), &context.main);
     grabInto(window, context, QStringLiteral("preferences"));
 });
 

@@ -7,6 +7,7 @@
 #include "cheques/archive_window.h"
 #include "cheques/export_command.h"
 #include "data/data_control.h"
+#include "data/database.h"
 #include "expenses/expense_register.h"
 #include "reports/print_settings_dialog.h"
 #include "startup/about_window.h"
@@ -115,7 +116,7 @@ void MainWindow::openListFont()
 
 void MainWindow::openPreferences()
 {
-    PreferencesWindow window(this);
+    PreferencesWindow window(m_database.dataDir(), this);
     runModal(window);
 }
 

@@ -1,5 +1,6 @@
 #include "startup/about_window.h"
 
+#include "build_config.h"
 #include "ui/messages.h"
 #include "ui/widgets.h"
 
@@ -17,7 +18,7 @@ constexpr qreal TitleScale = 1.6;
 
 QString AboutWindow::version()
 {
-    return QStringLiteral("5.1");
+    return QStringLiteral(KAVIRO_VERSION);
 }
 
 AboutWindow::AboutWindow(QWidget* parent) : QDialog(parent)

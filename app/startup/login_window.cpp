@@ -30,9 +30,17 @@ constexpr int LoginMinimumWidth = 340;
 
 bool ensureSingleCopy(SingleInstance& instance, QWidget* parent)
 {
-    if (instance.tryLock())
+    switch (instance.lock()) {
+    case SingleInstance::Result::Locked:
         return true;
-    Messages::show(parent, QStringLiteral(" .نرم افزار کاويرو فعال ميباشد "), Messages::Icon::Critical);
+    case SingleInstance::Result::HeldByRunningCopy:
+        Messages::show(parent, QStringLiteral(" .نرم افزار کاويرو فعال ميباشد "), Messages::Icon::Critical);
+        return false;
+    case SingleInstance::Result::Failed:
+        break;
+    }
+    // Saying that a copy runs when none does would leave the user no way in.
+    Messages::show(parent, instance.errorText(), Messages::Icon::Critical);
     return false;
 }
 

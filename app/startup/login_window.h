@@ -7,8 +7,8 @@ class QPushButton;
 class QTimer;
 class SingleInstance;
 
-// Takes the lock of the single running copy; when another copy holds it, tells the user so and
-// returns false, and the caller ends the program before any window is shown.
+// Takes the lock of the single running copy; when another copy holds it, or no lock can be made,
+// tells the user so and returns false, and the caller ends the program before any window is shown.
 bool ensureSingleCopy(SingleInstance& instance, QWidget* parent = nullptr);
 
 // The first window of the program: the owner's name, today's date, a running clock and the

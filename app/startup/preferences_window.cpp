@@ -27,7 +27,7 @@ QString checkState(const QCheckBox* box)
 
 } // namespace
 
-PreferencesWindow::PreferencesWindow(QWidget* parent) : QDialog(parent)
+PreferencesWindow::PreferencesWindow(const QString& dataDir, QWidget* parent) : QDialog(parent), m_dataDir(dataDir)
 {
     setObjectName(QStringLiteral("Form13"));
     setWindowTitle(QStringLiteral("تنظيمات پيشرفته"));
@@ -105,7 +105,7 @@ void PreferencesWindow::load()
 
 void PreferencesWindow::startAtLogonToggled(bool on)
 {
-    if (!Autostart::setStartAtLogon(on, QCoreApplication::applicationFilePath()))
+    if (!Autostart::setStartAtLogon(on, m_dataDir, QCoreApplication::applicationFilePath()))
         Messages::show(this,
                        QStringLiteral("اجراي خودکار برنامه تنظيم نشد: ") + Autostart::entryPath() +
                            QStringLiteral(" قابل نوشتن نيست."),

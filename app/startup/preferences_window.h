@@ -14,7 +14,8 @@ class PreferencesWindow : public QDialog
     Q_OBJECT
 
 public:
-    explicit PreferencesWindow(QWidget* parent = nullptr);
+    // dataDir is the data folder in use, which a start at logon opens.
+    explicit PreferencesWindow(const QString& dataDir, QWidget* parent = nullptr);
 
 private:
     void buildControls();
@@ -27,4 +28,5 @@ private:
     QCheckBox* m_reminderAtStart = nullptr;
     QGroupBox* m_dayGroup = nullptr;
     QComboBox* m_dayCount = nullptr;
+    QString m_dataDir;
 };

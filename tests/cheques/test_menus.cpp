@@ -3,11 +3,13 @@
 #include "data/clock.h"
 #include "data/database_copy.h"
 #include "numtype.h"
+#include "settings/autostart.h"
 #include "settings/settings_store.h"
 #include "testing.h"
 #include "ui/messages.h"
 
 #include <QAbstractButton>
+#include <QFile>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
@@ -94,6 +96,28 @@ private slots:
         else
             control<QAbstractButton>(m_window.get(), qPrintable(command))->click();
         QCOMPARE(opened, window);
+    }
+
+    // Start at logon, switched on from the menu with the keyboard, opens this register again.
+    void startAtLogonOpensTheRegisterInUse()
+    {
+        whenModal(
+            [](QWidget* preferences) {
+                auto* box = control<QAbstractButton>(preferences, "Check2");
+                box->setFocus();
+                QTest::keyClick(box, Qt::Key_Space);
+                QVERIFY(box->isChecked());
+                QTest::keyClick(preferences, Qt::Key_Escape);
+            },
+            QStringLiteral("Form13"));
+        control<QAction>(m_window.get(), "Set")->trigger();
+
+        QFile entry(Autostart::entryPath());
+        QVERIFY(entry.open(QIODevice::ReadOnly));
+        const QString text = QString::fromUtf8(entry.readAll());
+        QCOMPARE(execArguments(desktopEntryValue(text, QStringLiteral("Exec"))),
+                 QStringList({QCoreApplication::applicationFilePath(), QStringLiteral("--data-dir"), m_data->dir()}));
+        QVERIFY(Autostart::isEnabled());
     }
 
     void archivePrintsThroughTheArchiveMode()

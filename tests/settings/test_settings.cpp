@@ -3,6 +3,8 @@
 #include "testing.h"
 
 #include <QFile>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QtTest>
 
 class TestSettings : public QObject
@@ -87,18 +89,73 @@ private slots:
     void autostartEntryOnAndOff()
     {
         const QString exe = QStringLiteral("/opt/my apps/KAVIRO");
-        QVERIFY(Autostart::setStartAtLogon(true, exe));
+        const QString data = QStringLiteral("/home/shop/.local/share/KAVIRO");
+        QVERIFY(Autostart::setStartAtLogon(true, data, exe));
         QString entry = readEntry();
-        QVERIFY(entry.contains(QStringLiteral("Exec=\"/opt/my apps/KAVIRO\"\n")));
+        QCOMPARE(desktopEntryValue(entry, QStringLiteral("Exec")),
+                 QStringLiteral("\"/opt/my apps/KAVIRO\" --data-dir \"/home/shop/.local/share/KAVIRO\""));
         QVERIFY(entry.contains(QStringLiteral("Hidden=false\n")));
         QVERIFY(Autostart::isEnabled());
 
         // Switching off keeps the entry and disables it.
-        QVERIFY(Autostart::setStartAtLogon(false, exe));
+        QVERIFY(Autostart::setStartAtLogon(false, data, exe));
         entry = readEntry();
-        QVERIFY(entry.contains(QStringLiteral("Exec=\"/opt/my apps/KAVIRO\"\n")));
+        QCOMPARE(execArguments(desktopEntryValue(entry, QStringLiteral("Exec"))),
+                 QStringList({exe, QStringLiteral("--data-dir"), data}));
         QVERIFY(entry.contains(QStringLiteral("Hidden=true\n")));
         QVERIFY(!Autostart::isEnabled());
+    }
+
+    // What a desktop runs at logon is the program on the register it was switched on in,
+    // whatever the folders are called.
+    void autostartStartsTheSameFolders_data()
+    {
+        QTest::addColumn<QString>("exe");
+        QTest::addColumn<QString>("data");
+        QTest::newRow("plain") << "/usr/bin/KAVIRO"
+                               << "/home/ali/.local/share/KAVIRO";
+        QTest::newRow("blanks") << "/opt/my apps/KAVIRO"
+                                << "/home/ali/My Documents/cheques 1405";
+        QTest::newRow("Persian") << "/usr/bin/KAVIRO" << QStringLiteral("/home/علی/دفتر چك ها");
+        QTest::newRow("quotes") << "/opt/\"q\"/KAVIRO"
+                                << "/home/ali/it's \"mine\"";
+        QTest::newRow("shell characters") << "/usr/bin/KAVIRO"
+                                          << "/home/ali/$HOME `date` ;|&<>*?#~()";
+        QTest::newRow("backslashes") << "/opt/a\\b/KAVIRO"
+                                     << "/home/ali/c:\\data\\";
+        QTest::newRow("percent") << "/opt/100%/KAVIRO"
+                                 << "/home/ali/%f %U %%";
+        QTest::newRow("tab and newline") << "/usr/bin/KAVIRO"
+                                         << "/home/ali/a\tb\nc";
+    }
+
+    void autostartStartsTheSameFolders()
+    {
+        QFETCH(QString, exe);
+        QFETCH(QString, data);
+        QVERIFY(Autostart::setStartAtLogon(true, data, exe));
+        const QString entry = readEntry();
+        const QString exec = desktopEntryValue(entry, QStringLiteral("Exec"));
+        // One line: the entry's other keys stay keys.
+        QVERIFY(!exec.contains(QLatin1Char('\n')));
+        QCOMPARE(execArguments(exec), QStringList({exe, QStringLiteral("--data-dir"), data}));
+        QCOMPARE(desktopEntryValue(entry, QStringLiteral("Hidden")), QStringLiteral("false"));
+    }
+
+    // The desktop's own checker reads the entry as desktops do.
+    void autostartEntryPassesTheDesktopChecker()
+    {
+        const QString validator = QStandardPaths::findExecutable(QStringLiteral("desktop-file-validate"));
+        if (validator.isEmpty())
+            QSKIP("desktop-file-validate is not installed (scripts/setup installs it)");
+        QVERIFY(Autostart::setStartAtLogon(true, QStringLiteral("/home/ali/My \"cheques\" $1 100%\\"),
+                                           QStringLiteral("/usr/bin/KAVIRO")));
+        QProcess check;
+        check.setProcessChannelMode(QProcess::MergedChannels);
+        check.start(validator, {Autostart::entryPath()});
+        QVERIFY(check.waitForFinished());
+        const QString said = QString::fromUtf8(check.readAll());
+        QVERIFY2(check.exitCode() == 0 && !said.contains(QLatin1String("error")), qPrintable(said));
     }
 };
 

@@ -84,6 +84,8 @@ class TestPreferences : public QObject
 
 private:
     TestEnvironment m_env;
+    // The data folder in use, which a start at logon must open.
+    QTemporaryDir m_data;
     std::unique_ptr<Messages::MessageLog> m_log;
     PersianKeyboard& m_keyboard = PersianKeyboard::instance();
 
@@ -122,7 +124,7 @@ private slots:
         QFETCH(QString, stored);
         QFETCH(bool, shown);
         store("Set", "3", stored);
-        PreferencesWindow window;
+        PreferencesWindow window(m_data.path());
         window.show();
         auto* reminder = control<QCheckBox>(window, "Check3");
         auto* group = control<QGroupBox>(window, "AeroGroupBox1");
@@ -153,7 +155,7 @@ private slots:
         QFETCH(int, dayIndex);
         QFETCH(QString, days);
         {
-            PreferencesWindow window;
+            PreferencesWindow window(m_data.path());
             window.show();
             control<QCheckBox>(window, "Check1")->setChecked(keyboard);
             control<QCheckBox>(window, "Check3")->setChecked(reminder);
@@ -169,7 +171,7 @@ private slots:
         QCOMPARE(setting("Set", "3"), QString(reminder ? "1" : "0"));
         QCOMPARE(setting("set", "4"), days);
 
-        PreferencesWindow again;
+        PreferencesWindow again(m_data.path());
         QCOMPARE(control<QCheckBox>(again, "Check1")->isChecked(), keyboard);
         QCOMPARE(control<QCheckBox>(again, "Check2")->isChecked(), false);
         QCOMPARE(control<QCheckBox>(again, "Check3")->isChecked(), reminder);
@@ -179,7 +181,7 @@ private slots:
     void savingOtherOptionsKeepsTheDayCount()
     {
         store("Set", "4", QStringLiteral("4"));
-        PreferencesWindow window;
+        PreferencesWindow window(m_data.path());
         control<QCheckBox>(window, "Check1")->click();
         control<QPushButton>(window, "AeroButton1")->click();
         QCOMPARE(setting("Set", "4"), QStringLiteral("4"));
@@ -188,7 +190,7 @@ private slots:
 
     void startAtLogonFollowsTheBoxAtOnce()
     {
-        PreferencesWindow window;
+        PreferencesWindow window(m_data.path());
         window.show();
         auto* box = control<QCheckBox>(window, "Check2");
         QVERIFY(!QFile::exists(Autostart::entryPath()));
@@ -196,7 +198,9 @@ private slots:
         box->click();
         QVERIFY(Autostart::isEnabled());
         const QString on = autostartEntry();
-        QVERIFY(on.contains(QCoreApplication::applicationFilePath()));
+        QVERIFY(on.contains(QStringLiteral("\nExec=") +
+                            Autostart::execLine(QCoreApplication::applicationFilePath(), m_data.path()) +
+                            QLatin1Char('\n')));
         QVERIFY(on.contains(QStringLiteral("\nHidden=false")));
         // The setting itself waits for the save.
         QCOMPARE(setting("Set", "2"), QString());
@@ -221,7 +225,7 @@ private slots:
         QFETCH(QString, stored);
         QFETCH(bool, written);
         store("Set", "2", stored);
-        PreferencesWindow window;
+        PreferencesWindow window(m_data.path());
         QCOMPARE(control<QCheckBox>(window, "Check2")->isChecked(), written);
         QCOMPARE(QFile::exists(Autostart::entryPath()), written);
         QCOMPARE(Autostart::isEnabled(), written);
@@ -229,7 +233,7 @@ private slots:
 
     void unwritableSettingsAreNotReportedAsSaved()
     {
-        PreferencesWindow window;
+        PreferencesWindow window(m_data.path());
         control<QCheckBox>(window, "Check3")->click();
         makeSettingsUnwritable();
         control<QPushButton>(window, "AeroButton1")->click();
