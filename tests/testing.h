@@ -1,10 +1,18 @@
 #pragma once
 
 #include <QAnyStringView>
+#include <QByteArray>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QtGlobal>
+
+#include <cerrno>
+#include <csignal>
+#include <functional>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 // Fails the running test with message and lets it go on (a QVERIFY in a helper could only
 // return from the helper). Outside a test function there is nothing to fail, so the test
@@ -71,8 +79,6 @@ private:
     QTemporaryDir m_runtime;
 };
 
-#include <QStringList>
-
 // The arguments a desktop starts for the Exec value of a desktop entry: the string escapes of the
 // value first (\s \n \t \r \\), then the double quotes of the arguments with their backslash
 // escapes, and "%%" for a "%". Any other "%" is a field code and reads as U+FFFD, so that it never
@@ -132,6 +138,78 @@ inline QString desktopEntryValue(const QString& entry, const QString& key)
         if (line.startsWith(key + QLatin1Char('=')))
             return line.mid(key.size() + 1);
     return QString();
+}
+
+// While it lives, no file this process writes may grow past limit bytes: a full disk that stops
+// the superuser too. The signal that would end the process is ignored, so the write that
+// crosses the limit writes what fits and the next one fails.
+class FileSizeLimit
+{
+public:
+    explicit FileSizeLimit(qint64 limit)
+    {
+        std::signal(SIGXFSZ, SIG_IGN);
+        getrlimit(RLIMIT_FSIZE, &m_old);
+        rlimit next = m_old;
+        next.rlim_cur = rlim_t(limit);
+        setrlimit(RLIMIT_FSIZE, &next);
+    }
+    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &m_old); }
+    FileSizeLimit(const FileSizeLimit&) = delete;
+    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+private:
+    rlimit m_old{};
+};
+
+// How a child process ended, and what it sent back.
+struct ChildEnd
+{
+    bool exited = false;
+    int signal = 0;
+    QByteArray output;
+};
+
+// Runs work in a forked child of the test program, so that what it does to its process (a file
+// size limit, a file system mounted for it alone, a signal that ends it midway) leaves the test
+// program as it was. The child sends work's result back through a pipe and ends without running
+// a destructor of the objects it shares with the test program. The test program should hold no
+// open database connection while it forks.
+inline ChildEnd inChild(const std::function<QByteArray()>& work)
+{
+    ChildEnd end;
+    int ends[2];
+    if (pipe(ends) != 0)
+        return end;
+    const pid_t pid = fork();
+    if (pid == 0) {
+        close(ends[0]);
+        const QByteArray result = work();
+        qint64 sent = 0;
+        while (sent < result.size()) {
+            const ssize_t n = write(ends[1], result.constData() + sent, size_t(result.size() - sent));
+            if (n <= 0 && errno != EINTR)
+                break;
+            sent += n > 0 ? n : 0;
+        }
+        _exit(0);
+    }
+    close(ends[1]);
+    char buffer[4096];
+    for (;;) {
+        const ssize_t n = read(ends[0], buffer, sizeof buffer);
+        if (n > 0)
+            end.output.append(buffer, int(n));
+        else if (n == 0 || errno != EINTR)
+            break;
+    }
+    close(ends[0]);
+    int status = 0;
+    while (waitpid(pid, &status, 0) < 0 && errno == EINTR) {
+    }
+    end.exited = WIFEXITED(status) && WEXITSTATUS(status) == 0;
+    end.signal = WIFSIGNALED(status) ? WTERMSIG(status) : 0;
+    return end;
 }
 
 #include "data/data_control.h"

@@ -1,5 +1,6 @@
-// The first page of each printed report, as the preview shows it.
+// The first page of each printed report on the papers a shop prints on, as the preview shows it.
 #include "cheques/main_window.h"
+#include "data/data_control.h"
 #include "data/database.h"
 #include "data/report_queries.h"
 #include "reports/cheque_reports.h"
@@ -7,21 +8,76 @@
 #include "reports/print_settings_dialog.h"
 #include "reports/report_engine.h"
 #include "reports/report_output.h"
+#include "reports/report_preview_window.h"
+#include "samples.h"
 #include "shots.h"
 #include "testing.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QRadioButton>
+#include <QTemporaryDir>
 
 namespace {
 
 constexpr int PageWidth = 1000;
 
+struct Paper
+{
+    const char* suffix;
+    QPageSize::PageSizeId size;
+    QPageLayout::Orientation orientation;
+};
+
+const Paper Papers[] = {
+    {"", QPageSize::A4, QPageLayout::Portrait},
+    {"_a5", QPageSize::A5, QPageLayout::Portrait},
+    {"_landscape", QPageSize::A4, QPageLayout::Landscape},
+};
+
 void save(ReportEngine* report, const ShotContext& context, const QString& name)
 {
-    if (report)
-        ReportOutput::pageImage(*report, 0, PageWidth).save(context.out.filePath(name + QStringLiteral(".png")));
+    if (!report)
+        return;
+    for (const Paper& paper : Papers) {
+        QPageLayout layout = report->pageLayout();
+        layout.setPageSize(QPageSize(paper.size));
+        layout.setOrientation(paper.orientation);
+        report->setPageLayout(layout);
+        ReportOutput::pageImage(*report, 0, PageWidth)
+            .save(context.out.filePath(name + QLatin1String(paper.suffix) + QStringLiteral(".png")));
+    }
+}
+
+// Cheques as banks issue them today: 16-digit national cheque numbers, the long names of some
+// banks, and a description that takes more than one line.
+void addLongCheques(Database& db)
+{
+    DataControl cheques(db);
+    cheques.setRecordSource(QStringLiteral("SELECT * FROM T1"));
+    const struct
+    {
+        const char* date;
+        const char* number;
+        const char* bank;
+        double amount;
+        const char* description;
+        const char* type;
+    } samples[] = {
+        {"1405/09/19", "1402123456789012", "قرض الحسنه مهر ايران", 640000000,
+         "شرکت بازرگاني آريا بابت خريد عمده لوازم خانگي فصل زمستان", "دريافت"},
+        {"1405/09/22", "1402123456789013", "توسعه صادرات ايران", 250000000, "پيش پرداخت قرارداد", "پرداخت"},
+    };
+    for (const auto& s : samples) {
+        cheques.addRow({{QStringLiteral("TV"), QStringLiteral("1405/09/16")},
+                        {QStringLiteral("TCH"), QString::fromUtf8(s.date)},
+                        {QStringLiteral("Num"), QString::fromUtf8(s.number)},
+                        {QStringLiteral("NBank"), QString::fromUtf8(s.bank)},
+                        {QStringLiteral("Mab"), s.amount},
+                        {QStringLiteral("SH"), QString::fromUtf8(s.description)},
+                        {QStringLiteral("Prd"), QString::fromUtf8(s.type)},
+                        {QStringLiteral("V"), QStringLiteral("----")}});
+    }
 }
 
 // The print settings as the cheque list opens them, with the bank filter and the combined search open.
@@ -36,12 +92,29 @@ const ShotRegistrar printSettings("print_settings", [](ShotContext& context) {
     grabInto(dialog, context, QStringLiteral("print_settings"));
 });
 
+// On a database of their own, so that the cheques added here show in no other screenshot.
 const ShotRegistrar reports("reports", [](ShotContext& context) {
+    QTemporaryDir folder;
+    Database db(folder.path());
+    if (db.open() != Database::OpenResult::Created)
+        return;
+    Samples::addCheques(db);
+    addLongCheques(db);
+    Samples::addArchived(db);
+    Samples::addExpenses(db);
     ReportQueries::ReportChoice byDate;
     byDate.option[1] = true;
-    save(ChequeReports::chequeReport(context.db, byDate).get(), context, QStringLiteral("report_cheques"));
-    save(ChequeReports::archiveReport(context.db, byDate).get(), context, QStringLiteral("report_archive"));
-    save(expenseReport(context.db).get(), context, QStringLiteral("report_expenses"));
+    save(ChequeReports::chequeReport(db, byDate).get(), context, QStringLiteral("report_cheques"));
+    save(ChequeReports::archiveReport(db, byDate).get(), context, QStringLiteral("report_archive"));
+    save(expenseReport(db).get(), context, QStringLiteral("report_expenses"));
+
+    // The preview as it opens on the cheque list.
+    const std::unique_ptr<ReportEngine> cheques = ChequeReports::chequeReport(db, byDate);
+    ReportPreviewWindow preview(*cheques, &context.main);
+    if (preview.prepare()) {
+        preview.resize(1200, 800);
+        grabInto(preview, context, QStringLiteral("report_preview"));
+    }
 });
 
 } // namespace

@@ -5,6 +5,7 @@
 #include "calendar/jalali.h"
 #include "data/clock.h"
 #include "data/database_copy.h"
+#include "data/failure_text.h"
 #include "settings/settings_store.h"
 #include "ui/messages.h"
 #include "ui/widgets.h"
@@ -165,9 +166,9 @@ void BackupWindow::applySavedPlace()
 
 void BackupWindow::savePlace()
 {
-    SettingsStore::write(QStringLiteral("Chd"), PlaceKey, m_browser->drive());
-    SettingsStore::write(QStringLiteral("DIR"), PlaceKey, m_browser->folder());
-    SettingsStore::write(QStringLiteral("ChDir"), PlaceKey, m_browser->folder());
+    SettingsStore::write({{QStringLiteral("Chd"), PlaceKey, m_browser->drive()},
+                          {QStringLiteral("DIR"), PlaceKey, m_browser->folder()},
+                          {QStringLiteral("ChDir"), PlaceKey, m_browser->folder()}});
 }
 
 void BackupWindow::rebuildPath()
@@ -180,6 +181,7 @@ void BackupWindow::rebuildPath()
 
 void BackupWindow::folderChanged()
 {
+    m_chosenFile.clear();
     // The focus stays where the user is: moving it away from the folder list would end a walk
     // through the folders with the arrow keys after one step.
     rebuildPath();
@@ -203,6 +205,7 @@ bool BackupWindow::eventFilter(QObject* watched, QEvent* event)
 
 void BackupWindow::fileChosen(const QString& name)
 {
+    m_chosenFile = name;
     const int dot = name.lastIndexOf(QLatin1Char('.'));
     m_name->setText(dot >= 0 ? name.left(dot) : name);
     m_name->selectAll();
@@ -216,6 +219,8 @@ void BackupWindow::listAgain()
     m_browser->setShowHidden(m_showHidden->isChecked());
     m_browser->refreshFiles();
     m_browser->selectFirstFile();
+    if (!m_browser->files().contains(m_chosenFile))
+        m_chosenFile.clear();
 }
 
 void BackupWindow::save()
@@ -261,18 +266,33 @@ void BackupWindow::backupDone()
     endProgram();
 }
 
+QString BackupWindow::fileToDelete() const
+{
+    // The file picked in the list, by its own name: with every file shown, "x.txt" and "x.bak"
+    // have the same name in the name box.
+    if (!m_chosenFile.isEmpty() && m_browser->files().contains(m_chosenFile))
+        return m_chosenFile;
+    // Without a pick, the backup the name box names, when it is there.
+    const QFileInfo typed(m_path->text());
+    if (!m_name->text().isEmpty() && typed.isFile() && m_browser->files().contains(typed.fileName()))
+        return typed.fileName();
+    return QString();
+}
+
 void BackupWindow::deleteBackup()
 {
-    if (m_browser->files().isEmpty()) {
+    const QString name = fileToDelete();
+    if (m_browser->files().isEmpty() || name.isEmpty()) {
         Messages::show(this, QStringLiteral("فايلي براي حذف اطلاعات وجود ندارد"));
         return;
     }
-    if (!Messages::ask(this, QStringLiteral("آيا مايل به حذف اين فايل ") + m_name->text() + QStringLiteral(" هستيد؟ ")))
+    if (!Messages::ask(this, QStringLiteral("آيا مايل به حذف اين فايل ") + name + QStringLiteral(" هستيد؟ ")))
         return;
-    const QString path = m_path->text();
+    const QString path = FolderBrowser::joinPath(m_browser->folder(), name);
     if (!QFileInfo(path).isFile() || !QFile::remove(path))
-        Messages::show(this, QStringLiteral("فایل %1 حذف نشد.").arg(QDir::toNativeSeparators(path)),
+        Messages::show(this, QStringLiteral("فایل %1 حذف نشد.").arg(FailureText::quotedPath(path)),
                        Messages::Icon::Critical);
+    m_chosenFile.clear();
     m_browser->refreshFiles();
     m_deleteButton->setEnabled(!m_browser->files().isEmpty());
 }
@@ -287,7 +307,7 @@ void BackupWindow::newFolder()
     if (!QDir(folder).mkdir(answer))
         Messages::show(
             this,
-            QStringLiteral("پوشه %1 ساخته نشد.").arg(QDir::toNativeSeparators(FolderBrowser::joinPath(folder, answer))),
+            QStringLiteral("پوشه %1 ساخته نشد.").arg(FailureText::quotedPath(FolderBrowser::joinPath(folder, answer))),
             Messages::Icon::Critical);
 }
 

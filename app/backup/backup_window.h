@@ -49,6 +49,7 @@ private:
     void listAgain();
     void save();
     void backupDone();
+    QString fileToDelete() const;
     void deleteBackup();
     void newFolder();
     void endProgram();
@@ -70,4 +71,6 @@ private:
     QPushButton* m_newFolderButton;
     QPushButton* m_exitButton;
     QProgressBar* m_progress;
+    // The file last picked in the list, with its extension; "" when none is picked.
+    QString m_chosenFile;
 };

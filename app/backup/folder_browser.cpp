@@ -69,7 +69,14 @@ void FolderBrowser::fillDrives()
     std::sort(roots.begin(), roots.end());
     roots.removeDuplicates();
     for (const QString& root : roots)
-        m_drives->addItem(QDir::toNativeSeparators(root), root);
+        m_drives->addItem(driveCaption(root), root);
+}
+
+// The combo box of drives lays its text out right to left with the window, whatever its own
+// direction: isolated, a path keeps its leading "/" in front.
+QString FolderBrowser::driveCaption(const QString& rootPath)
+{
+    return QStringLiteral("\u2066") + QDir::toNativeSeparators(rootPath) + QStringLiteral("\u2069");
 }
 
 int FolderBrowser::driveIndex(const QString& rootPath) const
@@ -97,7 +104,7 @@ bool FolderBrowser::setFolder(const QString& path)
     if (root.isEmpty())
         root = QDir::rootPath();
     if (driveIndex(root) < 0)
-        m_drives->addItem(QDir::toNativeSeparators(root), root);
+        m_drives->addItem(driveCaption(root), root);
     {
         const QSignalBlocker blocker(m_drives);
         m_drives->setCurrentIndex(driveIndex(root));

@@ -46,6 +46,7 @@ signals:
     void fileChosen(const QString& name);
 
 private:
+    static QString driveCaption(const QString& rootPath);
     void fillDrives();
     int driveIndex(const QString& rootPath) const;
     void showFolderInTree();

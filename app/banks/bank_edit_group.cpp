@@ -2,6 +2,8 @@
 
 #include "data/bank_ledger.h"
 #include "data/data_control.h"
+#include "data/database.h"
+#include "data/failure_text.h"
 #include "ui/enter_path.h"
 #include "ui/messages.h"
 #include "ui/widgets.h"
@@ -20,8 +22,8 @@ const QString Caption = QStringLiteral("اضافه کردن بانک جديد");
 const QString NotEntered = QStringLiteral(" .اطلاعات به درستي وارد نشده است ");
 const QString Saved = QStringLiteral("ثبت شد");
 const QString Edited = QStringLiteral("ويرايش گرديد");
-const QString NotAdded = QStringLiteral("بانک ذخیره نشد.");
-const QString NotChanged = QStringLiteral("تغییرات بانک ذخیره نشد.");
+const QString NotAdded = QStringLiteral("بانک در بانک اطلاعاتی %1 ذخیره نشد.");
+const QString NotChanged = QStringLiteral("تغییرات بانک در بانک اطلاعاتی %1 ذخیره نشد.");
 
 // An account number is digits only. The digits of a Persian keyboard count as the same
 // digits; every other character is dropped, pasted or typed.
@@ -121,8 +123,9 @@ void BankEditGroup::save()
     if (m_newBank ? saveNew() : saveEdit())
         return;
     // The boxes keep what was typed, so that the user can try again.
-    Messages::show(this, (m_newBank ? NotAdded : NotChanged) + QLatin1Char('\n') + m_banks.lastError(),
-                   Messages::Icon::Critical);
+    Messages::show(
+        this, FailureText::about(m_newBank ? NotAdded : NotChanged, m_banks.database().filePath(), m_banks.lastError()),
+        Messages::Icon::Critical);
 }
 
 bool BankEditGroup::saveNew()

@@ -6,6 +6,7 @@
 #include "data/bank_ledger.h"
 #include "data/data_control.h"
 #include "data/database.h"
+#include "data/failure_text.h"
 #include "ui/data_grid.h"
 #include "ui/messages.h"
 #include "ui/widgets.h"
@@ -20,7 +21,7 @@ namespace {
 const QString Caption = QStringLiteral("امور بانکي");
 const QString HasLines = QStringLiteral("  ابتدا شما بايد وضعيت صورتحساب خود را حذف نمائيد ");
 const QString DeleteQuestion = QStringLiteral(" بانک مورد نظر از ليست حذف شود ؟ ");
-const QString NotDeleted = QStringLiteral("بانک حذف نشد.");
+const QString NotDeleted = QStringLiteral("بانک از بانک اطلاعاتی %1 حذف نشد.");
 const QString LinesUnread = QStringLiteral("سطرهای حساب این بانک خوانده نشد.");
 
 } // namespace
@@ -140,7 +141,7 @@ void BanksWindow::deleteBank()
         Messages::show(this, HasLines, Messages::Icon::Critical, QStringLiteral("Error"));
         break;
     case BankLedger::DeleteOutcome::Failed:
-        Messages::show(this, NotDeleted + QLatin1Char('\n') + error, Messages::Icon::Critical);
+        Messages::show(this, FailureText::about(NotDeleted, m_database.filePath(), error), Messages::Icon::Critical);
         break;
     }
     m_banks->refresh();

@@ -4,6 +4,8 @@
 #include "data/bank_ledger.h"
 #include "data/clock.h"
 #include "data/data_control.h"
+#include "data/database.h"
+#include "data/failure_text.h"
 #include "numtype.h"
 #include "ui/date_box.h"
 #include "ui/enter_path.h"
@@ -27,7 +29,7 @@ const QString Credit = QStringLiteral("بستانکار");
 const QString NotEntered = QStringLiteral(" .اطلاعات به درستي وارد نشده است");
 const QString Posted = QStringLiteral("ثبت شد");
 const QString NoBank = QStringLiteral("ابتدا بانک مورد نظر را از فهرست انتخاب کنید.");
-const QString NotPosted = QStringLiteral("سطر حساب ذخیره نشد.");
+const QString NotPosted = QStringLiteral("سطر حساب در بانک اطلاعاتی %1 ذخیره نشد.");
 const QString EmptyDate = QStringLiteral("____/__/__");
 
 } // namespace
@@ -136,7 +138,7 @@ void LedgerEntryGroup::post()
     line.side = m_kind->currentIndex() == 0 ? BankLedger::Side::Debit : BankLedger::Side::Credit;
     QString error;
     if (!BankLedger::postLine(m_database, line, &error)) {
-        Messages::show(this, NotPosted + QLatin1Char('\n') + error, Messages::Icon::Critical);
+        Messages::show(this, FailureText::about(NotPosted, m_database.filePath(), error), Messages::Icon::Critical);
         return;
     }
     m_description->clear();

@@ -3,6 +3,8 @@
 
 #include "data/bank_ledger.h"
 #include "data/data_control.h"
+#include "data/database.h"
+#include "data/failure_text.h"
 #include "numtype.h"
 #include "tolvan_resizer.h"
 #include "ui/data_grid.h"
@@ -23,7 +25,7 @@ constexpr int DesignedHeight = 520;
 
 const QString CaptionStart = QStringLiteral("صورتحساب بانك");
 const QString DeleteQuestion = QStringLiteral(" آيا مطمئن به حذف اين گزينه از ليست هستيد! ");
-const QString NotDeleted = QStringLiteral("سطر حساب حذف نشد.");
+const QString NotDeleted = QStringLiteral("سطر حساب از بانک اطلاعاتی %1 حذف نشد.");
 
 } // namespace
 
@@ -128,6 +130,7 @@ void StatementWindow::deleteLine()
         return;
     if (Messages::ask(this, DeleteQuestion, m_lines->value(QStringLiteral("shomreh")).toString()) &&
         !m_lines->deleteCurrent())
-        Messages::show(this, NotDeleted + QLatin1Char('\n') + m_lines->lastError(), Messages::Icon::Critical);
+        Messages::show(this, FailureText::about(NotDeleted, m_lines->database().filePath(), m_lines->lastError()),
+                       Messages::Icon::Critical);
     reload();
 }

@@ -2,6 +2,8 @@
 
 #include "data/archive_queries.h"
 #include "data/data_control.h"
+#include "data/database.h"
+#include "data/failure_text.h"
 #include "tolvan_resizer.h"
 #include "ui/data_grid.h"
 #include "ui/date_box.h"
@@ -42,7 +44,9 @@ void ArchiveWindow::load()
     m_archive->setRecordSource(ArchiveQueries::All);
     m_archive->setTotalExpression(ArchiveQueries::totalExpression());
     if (!m_archive->refresh())
-        Messages::show(this, QStringLiteral("ليست بايگاني خوانده نشد: ") + m_archive->lastError(),
+        Messages::show(this,
+                       FailureText::about(QStringLiteral("ليست بايگاني از بانک اطلاعاتی %1 خوانده نشد."),
+                                          m_archive->database().filePath(), m_archive->lastError()),
                        Messages::Icon::Critical);
 }
 
@@ -116,7 +120,9 @@ void ArchiveWindow::deleteArchived()
         if (Messages::ask(this, QStringLiteral(" آيا مطمئن به حذف اين گزينه از ليست هستيد؟ "),
                           m_archive->value(QStringLiteral("Name")).toString())) {
             if (!m_archive->deleteCurrent())
-                Messages::show(this, QStringLiteral("چک از ليست بايگاني حذف نشد: ") + m_archive->lastError(),
+                Messages::show(this,
+                               FailureText::about(QStringLiteral("چک از ليست بايگاني بانک اطلاعاتی %1 حذف نشد."),
+                                                  m_archive->database().filePath(), m_archive->lastError()),
                                Messages::Icon::Critical);
         }
         m_archive->refresh();

@@ -4,6 +4,7 @@
 #include "data/clock.h"
 #include "data/data_control.h"
 #include "data/database.h"
+#include "data/failure_text.h"
 #include "numtype.h"
 #include "ui/date_box.h"
 #include "ui/enter_path.h"
@@ -36,8 +37,8 @@ const QString Zero = QStringLiteral("صفر");
 const QString NoStatus = QStringLiteral("----");
 const QString HelpText =
     QStringLiteral(".اگر گزينه بانک خالي مي باشد ، شما ابتدا بايد در قسمت بانک حساب هاي خود را تعريف نمائيد ");
-const QString NotAdded = QStringLiteral("چک ذخیره نشد.");
-const QString NotChanged = QStringLiteral("تغییرات چک ذخیره نشد.");
+const QString NotAdded = QStringLiteral("چک در بانک اطلاعاتی %1 ذخیره نشد.");
+const QString NotChanged = QStringLiteral("تغییرات چک در بانک اطلاعاتی %1 ذخیره نشد.");
 constexpr int KeyEnter = 13;
 
 void setComboText(QComboBox* combo, const QString& text)
@@ -260,7 +261,9 @@ void ChequeEntryDialog::save()
     if (NewRecordMode ? saveNew() : saveEdit())
         return;
     // The boxes keep what was typed, so the user can try again.
-    Messages::show(this, (NewRecordMode ? NotAdded : NotChanged) + QLatin1Char('\n') + m_cheques.lastError(),
+    Messages::show(this,
+                   FailureText::about(NewRecordMode ? NotAdded : NotChanged, m_cheques.database().filePath(),
+                                      m_cheques.lastError()),
                    Messages::Icon::Critical);
 }
 

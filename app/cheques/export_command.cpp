@@ -3,6 +3,7 @@
 #include "calendar/jalali.h"
 #include "data/cheque_export.h"
 #include "data/clock.h"
+#include "data/failure_text.h"
 #include "ui/messages.h"
 
 #include <QDesktopServices>
@@ -63,8 +64,8 @@ void exportChequeList(Database& database, QWidget* parent)
     }
     if (!openFile(QUrl::fromLocalFile(path))) {
         Messages::show(parent,
-                       QStringLiteral("فايل «%1» ذخيره شد، ولي برنامه اي براي باز كردن آن پيدا نشد.")
-                           .arg(QDir::toNativeSeparators(path)),
+                       QStringLiteral("فايل %1 ذخيره شد، ولي برنامه اي براي باز كردن آن پيدا نشد.")
+                           .arg(FailureText::quotedPath(path)),
                        Messages::Icon::Information);
     }
 }

@@ -4,6 +4,7 @@
 #include "data/cheque_queries.h"
 #include "data/data_control.h"
 #include "data/database.h"
+#include "data/failure_text.h"
 #include "numtype.h"
 #include "settings/settings_store.h"
 #include "startup/owner_name_window.h"
@@ -41,8 +42,12 @@ void MainWindow::load()
     m_cheques->setRecordSource(ChequeQueries::All);
     m_cheques->setTotalExpression(QStringLiteral("Mab"));
     if (!m_cheques->refresh())
-        Messages::show(this, QStringLiteral("فهرست چک‌ها خوانده نشد: ") + m_cheques->lastError(),
-                       Messages::Icon::Critical);
+        Messages::show(
+            this,
+            FailureText::about(
+                QStringLiteral("فهرست چک‌ها از بانک اطلاعاتی %1 خوانده نشد."),
+                m_database.filePath(), m_cheques->lastError()),
+            Messages::Icon::Critical);
     m_grid->restoreRowHeight();
     setWindowTitle(OwnerNameWindow::mainWindowTitle(SettingsStore::read(QStringLiteral("1"), QStringLiteral("2"))));
     applyAppearance();
@@ -130,7 +135,10 @@ void MainWindow::deleteCheque(bool fromMenu)
                                       : QStringLiteral(" آيا مطمئن به حذف اين گزينه از ليست هستيد! ");
     if (Messages::ask(this, question, m_cheques->value(QStringLiteral("SH")).toString())) {
         if (!m_cheques->deleteCurrent())
-            Messages::show(this, QStringLiteral("چک حذف نشد: ") + m_cheques->lastError(), Messages::Icon::Critical);
+            Messages::show(this,
+                           FailureText::about(QStringLiteral("چک از بانک اطلاعاتی %1 حذف نشد."), m_database.filePath(),
+                                              m_cheques->lastError()),
+                           Messages::Icon::Critical);
     }
     m_cheques->refresh();
     showFigures();

@@ -5,6 +5,7 @@
 #include "data/cheque_status.h"
 #include "data/data_control.h"
 #include "data/database.h"
+#include "data/failure_text.h"
 #include "ui/messages.h"
 
 #include <QGroupBox>
@@ -32,8 +33,11 @@ void MainWindow::settleCheque(const QString& question, bool pass)
     const bool marked = pass ? ChequeStatus::pass(m_database, id, &error)
                              : ChequeStatus::setStatus(m_database, id, ChequeStatus::Voided, &error);
     if (!marked) {
-        Messages::show(this, QStringLiteral("وضعیت چک تغییر نکرد و سندی در حساب بانک ثبت نشد.\n") + error,
-                       Messages::Icon::Critical, title);
+        Messages::show(
+            this,
+            FailureText::about(QStringLiteral("وضعیت چک در بانک اطلاعاتی %1 تغییر نکرد و سندی در حساب بانک ثبت نشد."),
+                               m_database.filePath(), error),
+            Messages::Icon::Critical, title);
         return;
     }
     if (!Messages::ask(this, QStringLiteral("آيا مايل هستيد چک مورد نظر از ليست حذف و به ليست بايگاني اظافه شود ؟ "),
@@ -43,8 +47,12 @@ void MainWindow::settleCheque(const QString& question, bool pass)
     }
     if (!ChequeStatus::moveToArchive(m_database, id, &error)) {
         showStatusChange();
-        Messages::show(this, QStringLiteral("وضعیت چک ثبت شد، اما چک به بایگانی منتقل نشد و در فهرست ماند.\n") + error,
-                       Messages::Icon::Critical, title);
+        Messages::show(
+            this,
+            FailureText::about(
+                QStringLiteral("وضعیت چک ثبت شد، اما چک در بانک اطلاعاتی %1 به بایگانی منتقل نشد و در فهرست ماند."),
+                m_database.filePath(), error),
+            Messages::Icon::Critical, title);
         return;
     }
     m_cheques->refresh();
@@ -64,7 +72,10 @@ void MainWindow::resetCheque()
     if (ChequeStatus::setStatus(m_database, id, ChequeStatus::Initial, &error))
         showStatusChange();
     else
-        Messages::show(this, QStringLiteral("وضعیت چک تغییر نکرد.\n") + error, Messages::Icon::Critical, title);
+        Messages::show(this,
+                       FailureText::about(QStringLiteral("وضعیت چک در بانک اطلاعاتی %1 تغییر نکرد."),
+                                          m_database.filePath(), error),
+                       Messages::Icon::Critical, title);
 }
 
 void MainWindow::storeCustomStatus()
@@ -74,7 +85,10 @@ void MainWindow::storeCustomStatus()
         if (ChequeStatus::setStatus(m_database, m_cheques->currentId(), m_customText->text().trimmed(), &error))
             showStatusChange();
         else
-            Messages::show(this, QStringLiteral("وضعیت چک ثبت نشد.\n") + error, Messages::Icon::Critical);
+            Messages::show(this,
+                           FailureText::about(QStringLiteral("وضعیت چک در بانک اطلاعاتی %1 ثبت نشد."),
+                                              m_database.filePath(), error),
+                           Messages::Icon::Critical);
     }
     m_customText->clear();
     m_customPanel->hide();
@@ -102,5 +116,8 @@ void MainWindow::archiveCheque()
     if (ChequeStatus::copyToArchive(m_database, m_cheques->currentId(), false, &error))
         Messages::show(this, QStringLiteral("به ليست بايگاني اضافه شد"));
     else
-        Messages::show(this, QStringLiteral("چک به بایگانی اضافه نشد.\n") + error, Messages::Icon::Critical, title);
+        Messages::show(this,
+                       FailureText::about(QStringLiteral("چک در بانک اطلاعاتی %1 به بایگانی اضافه نشد."),
+                                          m_database.filePath(), error),
+                       Messages::Icon::Critical, title);
 }

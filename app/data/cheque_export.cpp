@@ -1,10 +1,12 @@
 #include "data/cheque_export.h"
 
+#include "data/complete_file.h"
 #include "data/database.h"
+#include "data/failure_text.h"
+#include "data/workbook_check.h"
 
 #include <QDir>
 #include <QFile>
-#include <QSaveFile>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
@@ -24,21 +26,23 @@ constexpr int FirstExportedField = 2;
 constexpr int MaxCellText = 32767;
 constexpr qint64 CopyChunk = 1 << 20;
 
+// reason goes on the sentence's first line; a detail under it stays on its own line.
 QString failure(const QString& path, const QString& reason)
 {
-    return QStringLiteral("فايل «%1» ساخته نشد: %2").arg(QDir::toNativeSeparators(path), reason);
+    return QStringLiteral("فايل %1 ساخته نشد: %2").arg(FailureText::quotedPath(path), reason);
 }
 
 QString writeFailure(lxw_error error)
 {
     if (error == LXW_ERROR_WORKSHEET_INDEX_OUT_OF_RANGE)
         return QStringLiteral("تعداد چك ها از گنجايش يك برگه اكسل بيشتر است.");
-    return QStringLiteral("نوشتن برگه اكسل ناتمام ماند (%1).").arg(QString::fromUtf8(lxw_strerror(error)));
+    return FailureText::withDetail(QStringLiteral("نوشتن برگه اكسل ناتمام ماند."),
+                                   QString::fromUtf8(lxw_strerror(error)));
 }
 
 QString readFailure(const QSqlQuery& query)
 {
-    return QStringLiteral("چك ها از بانك اطلاعاتي خوانده نشدند (%1).").arg(query.lastError().text());
+    return FailureText::withDetail(QStringLiteral("چك ها از بانك اطلاعاتي خوانده نشدند."), query.lastError().text());
 }
 
 lxw_error writeText(lxw_worksheet* sheet, lxw_row_t row, lxw_col_t column, const QString& text)
@@ -67,9 +71,10 @@ lxw_error writeValue(lxw_worksheet* sheet, lxw_row_t row, lxw_col_t column, cons
     }
 }
 
-// Fills the one sheet of the workbook; returns why it stopped, or "" when all rows are in.
-// The workbook writes each row out when the next begins, so rows go strictly top to bottom.
-QString fillSheet(lxw_workbook* workbook, Database& database)
+// Fills the one sheet of the workbook; returns why it stopped, or "" when all rows are in, and
+// the number of the sheet's last row in lastRow. The workbook writes each row out when the
+// next begins, so rows go strictly top to bottom.
+QString fillSheet(lxw_workbook* workbook, Database& database, int* lastRow)
 {
     lxw_worksheet* sheet = workbook_add_worksheet(workbook, QStringLiteral("ليست چك ها").toUtf8().constData());
     if (!sheet)
@@ -88,6 +93,7 @@ QString fillSheet(lxw_workbook* workbook, Database& database)
     if (!query.exec(Source))
         return readFailure(query);
     const int fields = query.record().count();
+    *lastRow = HeaderRow;
     lxw_row_t row = FirstChequeRow - 1;
     while (query.next()) {
         for (int field = FirstExportedField; field < fields; ++field) {
@@ -96,23 +102,24 @@ QString fillSheet(lxw_workbook* workbook, Database& database)
                 return writeFailure(error);
         }
         ++row;
+        *lastRow = int(row);
     }
     if (query.lastError().isValid())
         return readFailure(query);
     return QString();
 }
 
-bool copyInto(const QString& from, QSaveFile& to)
+bool copyInto(const QString& from, CompleteFile& to)
 {
     QFile in(from);
     if (!in.open(QIODevice::ReadOnly))
         return false;
     while (!in.atEnd()) {
         const QByteArray chunk = in.read(CopyChunk);
-        if (chunk.isEmpty() || to.write(chunk) != chunk.size())
+        if (chunk.isEmpty() || !to.write(chunk))
             return false;
     }
-    return true;
+    return to.written() == in.size();
 }
 
 } // namespace
@@ -133,9 +140,12 @@ bool write(Database& database, const QString& path, QString* error)
     };
 
     // Opened first, so that a folder that cannot be written to is reported before the work.
-    QSaveFile out(path);
-    if (!out.open(QIODevice::WriteOnly))
-        return fail(QStringLiteral("پوشه آن وجود ندارد يا اجازه نوشتن در آن نيست (%1).").arg(out.errorString()));
+    CompleteFile out(path);
+    if (!out.open()) {
+        if (error)
+            *error = out.errorText();
+        return false;
+    }
 
     // The workbook is assembled in a folder of its own; only the finished file is copied out.
     QTemporaryDir work;
@@ -152,7 +162,8 @@ bool write(Database& database, const QString& path, QString* error)
     if (!workbook)
         return fail(QStringLiteral("حافظه كافي براي ساختن فايل اكسل نيست."));
 
-    const QString stopped = fillSheet(workbook, database);
+    int lastRow = HeaderRow;
+    const QString stopped = fillSheet(workbook, database, &lastRow);
     // Closing writes the file and frees the workbook; its errors show only here.
     const lxw_error closed = workbook_close(workbook);
     if (!stopped.isEmpty())
@@ -160,8 +171,16 @@ bool write(Database& database, const QString& path, QString* error)
     if (closed != LXW_NO_ERROR)
         return fail(writeFailure(closed));
 
-    if (!copyInto(workbookPath, out) || !out.commit())
-        return fail(QStringLiteral("نوشتن روي ديسك ناتمام ماند (%1).").arg(out.errorString()));
+    // The temporary folder may be on a disk of its own, full while the target's is not.
+    if (!WorkbookCheck::sheetEndsAtRow(workbookPath, lastRow))
+        return fail(QStringLiteral("نوشتن برگه اكسل در پوشه موقت %1 ناتمام ماند؛ شاید ديسك آن پر باشد.")
+                        .arg(FailureText::quotedPath(work.path())));
+    if (!copyInto(workbookPath, out) || !out.commit()) {
+        if (error)
+            *error = out.errorText().isEmpty() ? failure(path, QStringLiteral("برگه اكسل تا آخر خوانده نشد."))
+                                               : out.errorText();
+        return false;
+    }
     return true;
 }
 

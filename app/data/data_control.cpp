@@ -145,7 +145,7 @@ bool DataControl::setSort(const QString& sort)
     static const QRegularExpression pattern(QStringLiteral("^\\s*([A-Za-z_][A-Za-z0-9_]*)(\\s+(ASC|DESC))?\\s*$"),
                                             QRegularExpression::CaseInsensitiveOption);
     if (!sort.isEmpty() && !pattern.match(sort).hasMatch()) {
-        m_error = QStringLiteral("Unknown sort: ") + sort;
+        m_error = QStringLiteral("ترتیب «%1» شناخته نیست.").arg(sort);
         return false;
     }
     const QString previous = m_sort;
@@ -196,7 +196,7 @@ bool DataControl::canWrite()
         return false;
     }
     if (!isIdentifier(table())) {
-        m_error = QStringLiteral("No table to write to.");
+        m_error = QStringLiteral("این فهرست جدولی ندارد که بتوان در آن نوشت.");
         return false;
     }
     return true;
@@ -245,7 +245,7 @@ bool DataControl::addRow(const Fields& fields, qint64* newId)
     QVariantList binds;
     for (const auto& field : fields) {
         if (!isIdentifier(field.first)) {
-            m_error = QStringLiteral("Bad column name: ") + field.first;
+            m_error = QStringLiteral("نام ستون «%1» درست نیست.").arg(field.first);
             return false;
         }
         names << quotedIdentifier(field.first);
@@ -269,7 +269,7 @@ bool DataControl::updateRow(qint64 id, const Fields& fields)
     QVariantList binds;
     for (const auto& field : fields) {
         if (!isIdentifier(field.first)) {
-            m_error = QStringLiteral("Bad column name: ") + field.first;
+            m_error = QStringLiteral("نام ستون «%1» درست نیست.").arg(field.first);
             return false;
         }
         sets << quotedIdentifier(field.first) + QStringLiteral(" = ?");

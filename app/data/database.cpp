@@ -1,15 +1,21 @@
 #include "data/database.h"
 
+#include "data/complete_file.h"
+#include "data/failure_text.h"
 #include "data/schema.h"
 #include "data/search_index.h"
 
 #include <QDir>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QUuid>
 
+#include <cerrno>
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -23,6 +29,24 @@ quint64 inodeOf(const QString& path)
     if (::stat(QFile::encodeName(path).constData(), &st) != 0)
         return 0;
     return static_cast<quint64>(st.st_ino);
+}
+
+// An empty file is an empty database to SQLite. Making it first gives it the owner-only mode,
+// which SQLite would not (and which its journal then takes over from it).
+int createPrivateFile(const QString& path)
+{
+    const int fd =
+        ::open(QFile::encodeName(path).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, CompleteFile::PrivateMode);
+    if (fd < 0)
+        return errno;
+    // Disks without modes refuse this; the file is then as private as the disk is.
+    ::fchmod(fd, CompleteFile::PrivateMode);
+    return ::close(fd) == 0 ? 0 : errno;
+}
+
+QString quoted(const QString& path)
+{
+    return FailureText::quotedPath(path);
 }
 
 } // namespace
@@ -66,8 +90,9 @@ bool Database::openConnection()
 bool Database::startConnection(QSqlDatabase& db)
 {
     if (!db.open()) {
-        m_error = QStringLiteral("فایل بانک اطلاعاتی %1 باز نمی‌شود: %2")
-                      .arg(QDir::toNativeSeparators(m_filePath), db.lastError().text());
+        m_error = FailureText::withDetail(
+            QStringLiteral("فایل بانک اطلاعاتی %1 باز نمی‌شود.").arg(quoted(m_filePath)),
+            db.lastError().text());
         return false;
     }
     // A connection setting only; the file is not changed by it. Scans of a large register
@@ -80,16 +105,36 @@ bool Database::startConnection(QSqlDatabase& db)
 bool Database::hasAllTables()
 {
     QString error;
-    const QStringList missing = Schema::missingTables(connection(), &error);
-    if (missing.isEmpty())
+    const QStringList problems = Schema::problems(connection(), &error);
+    if (!error.isEmpty()) {
+        m_error = FailureText::withDetail(
+            QStringLiteral("فایل بانک اطلاعاتی %1 خوانده نمی‌شود.")
+                .arg(quoted(m_filePath)),
+            error);
+        return false;
+    }
+    if (problems.isEmpty())
         return true;
-    m_error =
-        error.isEmpty()
-            ? QStringLiteral("فایل %1 بانک اطلاعاتی کاویرو نیست: جدول‌های %2 را "
-                             "ندارد.")
-                  .arg(QDir::toNativeSeparators(m_filePath), missing.join(QLatin1String(", ")))
-            : QStringLiteral("فایل %1 بانک اطلاعاتی کاویرو نیست: %2").arg(QDir::toNativeSeparators(m_filePath), error);
+    m_error = QStringLiteral("فایل %1 بانک اطلاعاتی کاویرو نیست: %2.")
+                  .arg(quoted(m_filePath), problems.join(QStringLiteral("؛ ")));
     return false;
+}
+
+int Database::removeLeftovers(const QString& dataDir)
+{
+    int removed = CompleteFile::removeLeftovers(dataDir, QDateTime::currentDateTime());
+    // Earlier versions kept the replaced database under this name during a restore. With the
+    // database back in its place, the second name is only a copy of an old file.
+    static const QRegularExpression previous(
+        QStringLiteral("^\\.dbase-previous-[0-9a-f]{8}-[0-9a-f]{4}-[0-9a-f]{4}-[0-9a-f]{4}-[0-9a-f]{12}$"));
+    if (!QFileInfo::exists(locateFile(dataDir)))
+        return removed;
+    const QDir dir(dataDir);
+    for (const QString& name : dir.entryList(QDir::Files | QDir::Hidden | QDir::System)) {
+        if (previous.match(name).hasMatch() && QFile::remove(dir.filePath(name)))
+            ++removed;
+    }
+    return removed;
 }
 
 Database::OpenResult Database::open()
@@ -97,18 +142,29 @@ Database::OpenResult Database::open()
     close();
     m_error.clear();
     if (!QDir().mkpath(m_dataDir)) {
-        m_error = QStringLiteral("پوشه اطلاعات %1 ساخته نمی‌شود.")
-                      .arg(QDir::toNativeSeparators(m_dataDir));
+        m_error = QStringLiteral("پوشه اطلاعات %1 ساخته نمی‌شود.").arg(quoted(m_dataDir));
         return OpenResult::Failed;
     }
     m_filePath = locateFile(m_dataDir);
     const bool existed = QFileInfo::exists(m_filePath);
     if (existed && !QFileInfo(m_filePath).isReadable()) {
-        m_error = QStringLiteral("فایل بانک اطلاعاتی %1 خواندنی نیست.").arg(QDir::toNativeSeparators(m_filePath));
+        m_error = QStringLiteral("فایل بانک اطلاعاتی %1 خواندنی نیست.").arg(quoted(m_filePath));
         return OpenResult::Failed;
+    }
+    if (!existed) {
+        if (const int error = createPrivateFile(m_filePath)) {
+            QString reason = FailureText::reasonOf(error);
+            m_error = FailureText::withDetail(
+                QStringLiteral("بانک اطلاعاتی تازه در %1 ساخته نشد%2.")
+                    .arg(quoted(m_filePath), reason.isEmpty() ? QString() : QStringLiteral(": ") + reason),
+                FailureText::systemText(error));
+            return OpenResult::Failed;
+        }
     }
     if (!openConnection()) {
         close();
+        if (!existed)
+            QFile::remove(m_filePath);
         return OpenResult::Failed;
     }
     if (!existed) {
@@ -118,8 +174,8 @@ Database::OpenResult Database::open()
             return Schema::create(db, &error);
         }();
         if (!created) {
-            m_error = QStringLiteral("بانک اطلاعاتی تازه در %1 ساخته نشد: %2")
-                          .arg(QDir::toNativeSeparators(m_filePath), error);
+            m_error = FailureText::withDetail(
+                QStringLiteral("بانک اطلاعاتی تازه در %1 ساخته نشد.").arg(quoted(m_filePath)), error);
             close();
             QFile::remove(m_filePath);
             return OpenResult::Failed;

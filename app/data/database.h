@@ -46,6 +46,11 @@ public:
     // On failure the connection stays closed and errorText() names the cause.
     bool resume();
 
+    // Removes from dataDir what interrupted backups and restores of earlier runs left beside the
+    // database: the program's own working files and second names, nothing else. For the start,
+    // before the file is opened, while no other copy of the program runs. Returns how many went.
+    static int removeLeftovers(const QString& dataDir);
+
     QSqlDatabase connection() const;
     QString filePath() const { return m_filePath; }
     QString dataDir() const { return m_dataDir; }

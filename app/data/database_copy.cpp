@@ -1,28 +1,25 @@
 #include "data/database_copy.h"
 
+#include "data/complete_file.h"
 #include "data/database.h"
+#include "data/failure_text.h"
 #include "data/schema.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QUuid>
 
-#include <unistd.h>
-
 namespace DatabaseCopy {
 
 namespace {
 
-constexpr qint64 ChunkSize = 4 * 1024 * 1024;
-
-QString native(const QString& path)
+QString quoted(const QString& path)
 {
-    return QDir::toNativeSeparators(path);
+    return FailureText::quotedPath(path);
 }
 
 void setError(QString* error, const QString& text)
@@ -43,75 +40,95 @@ bool sameFile(const QString& a, const QString& b)
     return first.exists() && second.exists() && first.canonicalFilePath() == second.canonicalFilePath();
 }
 
-// Opens path on a read-only connection of its own and checks what a database of this program
-// must have. The connection is gone when it returns.
-bool checkTables(const QString& path, QString* error)
+// Why a file is not what it should be: a Persian reason, and the engine's words as a detail.
+struct Problem
+{
+    QString reason;
+    QString detail;
+    bool none() const { return reason.isEmpty(); }
+};
+
+// Runs inspect on a read-only connection of its own to path; the connection is gone when it
+// returns.
+Problem inspectFile(const QString& path, const std::function<Problem(QSqlDatabase&)>& inspect)
 {
     const QString name = QStringLiteral("kaviro-check-") + QUuid::createUuid().toString(QUuid::WithoutBraces);
-    bool ok = false;
+    Problem problem;
     {
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
         db.setDatabaseName(path);
         db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY"));
-        QString reason;
-        if (!db.open()) {
-            reason = db.lastError().text();
-        } else {
-            const QStringList missing = Schema::missingTables(db, &reason);
-            if (reason.isEmpty() && !missing.isEmpty()) {
-                reason = QStringLiteral("جدول‌های %1 را ندارد").arg(missing.join(QLatin1String(", ")));
-            } else if (reason.isEmpty()) {
-                // A backup cut short or damaged on its way would replace good data with bad.
-                QSqlQuery check(db);
-                if (!check.exec(QStringLiteral("PRAGMA quick_check(1)")) || !check.next())
-                    reason = check.lastError().text();
-                else if (check.value(0).toString() != QLatin1String("ok"))
-                    reason = QStringLiteral("فایل آسیب دیده است: ") + check.value(0).toString();
-                else
-                    ok = true;
-            }
-        }
-        if (!ok)
-            setError(error, QStringLiteral("فایل %1 بانک اطلاعاتی کاویرو نیست (%2).").arg(native(path), reason));
+        if (!db.open())
+            problem = {QStringLiteral("باز نمی‌شود"), db.lastError().text()};
+        else
+            problem = inspect(db);
         db.close();
     }
     QSqlDatabase::removeDatabase(name);
-    return ok;
+    return problem;
+}
+
+// SQLite's own check of every page of the file, without the slower cross-checks of indexes.
+Problem soundness(QSqlDatabase& db)
+{
+    QSqlQuery check(db);
+    if (!check.exec(QStringLiteral("PRAGMA quick_check(1)")) || !check.next())
+        return {QStringLiteral("خوانده نمی‌شود"), check.lastError().text()};
+    if (check.value(0).toString() != QLatin1String("ok"))
+        return {QStringLiteral("آسیب دیده است"), check.value(0).toString()};
+    return {};
+}
+
+Problem registerProblems(QSqlDatabase& db)
+{
+    QString error;
+    const QStringList problems = Schema::problems(db, &error);
+    if (!error.isEmpty())
+        return {QStringLiteral("خوانده نمی‌شود"), error};
+    if (!problems.isEmpty())
+        return {problems.join(QStringLiteral("؛ ")), QString()};
+    // A backup cut short or damaged on its way would replace good data with bad.
+    return soundness(db);
 }
 
 } // namespace
 
-bool copyFile(const QString& source, const QString& target, QString* error)
+bool copyFile(const QString& source, const QString& target, QString* error, const CompleteFile::Check& check)
 {
     QFile in(source);
     if (!in.open(QIODevice::ReadOnly)) {
-        setError(
-            error,
-            QStringLiteral("فایل %1 خوانده نمی‌شود (%2).").arg(native(source), in.errorString()));
+        setError(error, FailureText::withDetail(
+                            QStringLiteral("فایل %1 خوانده نمی‌شود.").arg(quoted(source)),
+                            in.errorString()));
         return false;
     }
-    QSaveFile out(target);
-    if (!out.open(QIODevice::WriteOnly)) {
-        setError(error, QStringLiteral("در پوشه %1 نمی‌توان فایل نوشت (%2).")
-                            .arg(native(QFileInfo(target).absolutePath()), out.errorString()));
+    CompleteFile out(target);
+    if (!out.open()) {
+        setError(error, out.errorText());
         return false;
     }
     QByteArray buffer(ChunkSize, Qt::Uninitialized);
     for (;;) {
         const qint64 got = in.read(buffer.data(), buffer.size());
         if (got < 0) {
-            setError(error, QStringLiteral("فایل %1 تا آخر خوانده نشد (%2).").arg(native(source), in.errorString()));
-            return false; // the temporary file goes with out
+            setError(error, FailureText::withDetail(QStringLiteral("فایل %1 تا آخر خوانده نشد.").arg(quoted(source)),
+                                                    in.errorString()));
+            return false; // the working file goes with out
         }
         if (got == 0)
             break;
-        if (out.write(buffer.constData(), got) != got) {
-            setError(error, QStringLiteral("نوشتن فایل %1 کامل نشد (%2).").arg(native(target), out.errorString()));
+        if (!out.write(buffer.constData(), got)) {
+            setError(error, out.errorText());
             return false;
         }
     }
-    if (!out.commit()) {
-        setError(error, QStringLiteral("نوشتن فایل %1 کامل نشد (%2).").arg(native(target), out.errorString()));
+    // Every byte of the source, not only what the reads returned before one came back short.
+    if (out.written() != in.size()) {
+        setError(error, QStringLiteral("فایل %1 تا آخر خوانده نشد.").arg(quoted(source)));
+        return false;
+    }
+    if (!out.commit(check)) {
+        setError(error, out.errorText());
         return false;
     }
     return true;
@@ -121,7 +138,7 @@ bool backup(Database& database, const QString& target, QString* error)
 {
     const QString source = databaseFileOf(database);
     if (!QFileInfo(source).isFile()) {
-        setError(error, QStringLiteral("فایل بانک اطلاعاتی %1 پیدا نشد.").arg(native(source)));
+        setError(error, QStringLiteral("فایل بانک اطلاعاتی %1 پیدا نشد.").arg(quoted(source)));
         return false;
     }
     if (sameFile(source, target)) {
@@ -131,8 +148,23 @@ bool backup(Database& database, const QString& target, QString* error)
                 "نسخه پشتیبان نمی‌تواند خود فایل بانک اطلاعاتی باشد."));
         return false;
     }
+    // The copy is opened and checked before it takes the name of the backup: an older backup
+    // of that name is replaced only by a sound one. When the copy fails the check, the database
+    // itself is checked too, so that the user learns which of the two is damaged.
+    const CompleteFile::Check sound = [&source](const QString& copy, QString* reason) {
+        const Problem copyProblem = inspectFile(copy, soundness);
+        if (copyProblem.none())
+            return true;
+        const QString why =
+            inspectFile(source, soundness).none()
+                ? QStringLiteral("نسخه نوشته شده با بانک اطلاعاتی یکی نبود")
+                : QStringLiteral("بانک اطلاعاتی %1 خود آسیب دیده است؛ آن را از یک نسخه پشتیبان سالم بازیابی کنید")
+                      .arg(quoted(source));
+        *reason = FailureText::withDetail(why, copyProblem.detail);
+        return false;
+    };
     if (!database.isOpen())
-        return copyFile(source, target, error);
+        return copyFile(source, target, error, sound);
 
     // A read inside a transaction keeps a shared lock on the file until the transaction ends:
     // no write reaches the file before the copy is done. BEGIN fails when a transaction is open.
@@ -144,11 +176,13 @@ bool backup(Database& database, const QString& target, QString* error)
     }
     bool copied = false;
     if (!lock.exec(QStringLiteral("SELECT count(*) FROM sqlite_master")) || !lock.next()) {
-        setError(error, QStringLiteral("فایل بانک اطلاعاتی %1 خوانده نمی‌شود (%2).")
-                            .arg(native(source), lock.lastError().text()));
+        setError(error, FailureText::withDetail(
+                            QStringLiteral("فایل بانک اطلاعاتی %1 خوانده نمی‌شود.")
+                                .arg(quoted(source)),
+                            lock.lastError().text()));
     } else {
         lock.finish();
-        copied = copyFile(source, target, error);
+        copied = copyFile(source, target, error, sound);
     }
     lock.exec(QStringLiteral("ROLLBACK"));
     return copied;
@@ -158,17 +192,23 @@ bool isDatabaseFile(const QString& path, QString* error)
 {
     QFile file(path);
     if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly)) {
-        setError(error, QStringLiteral("فایل %1 پیدا نشد یا خواندنی نیست.").arg(native(path)));
+        setError(error, QStringLiteral("فایل %1 پیدا نشد یا خواندنی نیست.").arg(quoted(path)));
         return false;
     }
     // An SQLite file starts with this header; anything else is refused before it is opened.
     static const QByteArray header("SQLite format 3\0", 16);
     if (file.read(header.size()) != header) {
-        setError(error, QStringLiteral("فایل %1 بانک اطلاعاتی نیست.").arg(native(path)));
+        setError(error, QStringLiteral("فایل %1 بانک اطلاعاتی نیست.").arg(quoted(path)));
         return false;
     }
     file.close();
-    return checkTables(path, error);
+    const Problem problem = inspectFile(path, registerProblems);
+    if (problem.none())
+        return true;
+    setError(error, FailureText::withDetail(
+                        QStringLiteral("فایل %1 بانک اطلاعاتی کاویرو نیست: %2.").arg(quoted(path), problem.reason),
+                        problem.detail));
+    return false;
 }
 
 bool restore(Database& database, const QString& backupPath, QString* error)
@@ -178,28 +218,29 @@ bool restore(Database& database, const QString& backupPath, QString* error)
     const QString target = databaseFileOf(database);
     database.suspend();
 
-    // The old file keeps a second name until the restored one has opened, so that it can be
-    // put back if that fails. Where the file system has no links the check above must do.
-    const QString kept = QFileInfo(target).absolutePath() + QStringLiteral("/.dbase-previous-") +
-                         QUuid::createUuid().toString(QUuid::WithoutBraces);
-    const bool hasKept = QFileInfo::exists(target) &&
-                         ::link(QFile::encodeName(target).constData(), QFile::encodeName(kept).constData()) == 0;
-
-    if (!copyFile(backupPath, target, error)) {
-        if (hasKept)
-            QFile::remove(kept);
-        if (!database.resume() && error)
-            *error += QLatin1Char('\n') + database.errorText();
-        return false;
+    {
+        // The old file keeps a second name until the restored one has opened, so that it can be
+        // put back if that fails. The copy is checked again before it takes the file's place,
+        // in case it was not written as it was read.
+        KeptCopy kept(target);
+        const CompleteFile::Check check = [](const QString& copy, QString* reason) {
+            const Problem problem = inspectFile(copy, registerProblems);
+            *reason = FailureText::withDetail(
+                QStringLiteral("نسخه نوشته شده با نسخه پشتیبان یکی نبود: %1").arg(problem.reason), problem.detail);
+            return problem.none();
+        };
+        if (!copyFile(backupPath, target, error, check)) {
+            if (!database.resume() && error)
+                *error += QLatin1Char('\n') + database.errorText();
+            return false;
+        }
+        if (database.resume())
+            return true;
+        setError(error, database.errorText());
+        if (!kept.putBack())
+            return false;
     }
-    if (database.resume()) {
-        if (hasKept)
-            QFile::remove(kept);
-        return true;
-    }
-    setError(error, database.errorText());
-    if (hasKept && ::rename(QFile::encodeName(kept).constData(), QFile::encodeName(target).constData()) == 0)
-        database.resume();
+    database.resume();
     return false;
 }
 

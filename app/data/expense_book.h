@@ -41,6 +41,8 @@ public:
 
     explicit ExpenseBook(Database& database, QObject* parent = nullptr);
 
+    Database& database() const { return m_database; }
+
     // The kinds in table order, and the list of entries.
     DataControl& kinds() const { return *m_kinds; }
     DataControl& entries() const { return *m_entries; }

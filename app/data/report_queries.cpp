@@ -32,63 +32,125 @@ QStringList distinctValues(Database& database, const QString& sql)
 
 } // namespace
 
-std::optional<Source> chequeSource(const ReportChoice& c)
+Selection chequeSelection(const ReportChoice& c)
 {
-    std::optional<Source> source;
-    if (c.option[9])
-        source = Source{QStringLiteral("SELECT * FROM t1  WHERE tch between ? and ? order by tch"),
-                        {bound(c.from), bound(c.to)}};
-    if (c.option[6])
-        source = Source{QStringLiteral("select * from t1 WHERE NBANK = ? order by Tch"), {bound(c.bank)}};
-    if (c.option[7])
-        source = Source{QStringLiteral("select * from t1 WHERE v = ? order by Tch"), {bound(c.status)}};
-    if (c.combined) {
-        const QString bank = bound(c.combinedBank);
-        const QString status = bound(c.combinedStatus);
-        const QString kind = bound(c.combinedKind);
-        if (c.byBank && c.byStatus)
-            source = Source{QStringLiteral("select * from t1 WHERE NBANK = ? AND  v = ? order by tch"), {bank, status}};
-        if (c.byBank && c.byStatus && c.byKind)
-            source = Source{QStringLiteral("select * from t1 WHERE NBANK = ? AND  v = ? AND Prd=? order by tch"),
-                            {bank, status, kind}};
-        // Bank and kind without the status: with the status ticked as well, the rule above
-        // holds, and this one must not drop the status the user asked for.
-        if (c.byBank && c.byKind && !c.byStatus)
-            source = Source{QStringLiteral("select * from t1 WHERE NBANK = ? AND Prd=? order by tch"), {bank, kind}};
-        if (c.byBank && c.byStatus && c.byKind && c.byDates)
-            source = Source{QStringLiteral("select * from t1 WHERE NBANK = ? AND  v = ? AND Prd=? AND tch between ? "
-                                           "and ? order by tch"),
-                            {bank, status, kind, bound(c.combinedFrom), bound(c.combinedTo)}};
+    Selection s;
+    if (c.option[9]) {
+        s.rule = Selection::Rule::DateRange;
+        s.from = bound(c.from);
+        s.to = bound(c.to);
     }
-    if (c.option[8])
-        source = Source{QStringLiteral("select * from t1 WHERE prd = ? order by Tch"), {bound(c.kind)}};
-    const char* const orders[] = {"tch", "nbank", "v", "tv", "prd"};
+    if (c.option[6]) {
+        s = {};
+        s.rule = Selection::Rule::Bank;
+        s.bank = bound(c.bank);
+    }
+    if (c.option[7]) {
+        s = {};
+        s.rule = Selection::Rule::Status;
+        s.status = bound(c.status);
+    }
+    // The combined search always takes the bank, with the status, the kind or both; its dates
+    // count only with all three. With the status ticked as well, bank and kind must not drop
+    // the status the user asked for.
+    if (c.combined && c.byBank && (c.byStatus || c.byKind)) {
+        s = {};
+        s.rule = Selection::Rule::Combined;
+        s.byBank = true;
+        s.bank = bound(c.combinedBank);
+        s.byStatus = c.byStatus;
+        s.byKind = c.byKind;
+        s.byDates = c.byStatus && c.byKind && c.byDates;
+        if (s.byStatus)
+            s.status = bound(c.combinedStatus);
+        if (s.byKind)
+            s.kind = bound(c.combinedKind);
+        if (s.byDates) {
+            s.from = bound(c.combinedFrom);
+            s.to = bound(c.combinedTo);
+        }
+    }
+    if (c.option[8]) {
+        s = {};
+        s.rule = Selection::Rule::Kind;
+        s.kind = bound(c.kind);
+    }
     for (int option = 1; option <= 5; ++option) {
-        if (c.option[option])
-            source = Source{QStringLiteral("select * from t1 order by %1 ").arg(QLatin1String(orders[option - 1])), {}};
+        if (c.option[size_t(option)]) {
+            s = {};
+            s.rule = Selection::Rule::Order;
+            s.order = Selection::Order(option);
+        }
     }
-    return source;
+    return s;
 }
 
-std::optional<Source> archiveSource(const ReportChoice& c)
+Selection archiveSelection(const ReportChoice& choice)
 {
-    std::optional<Source> source;
-    if (c.option[9])
-        source = Source{QStringLiteral("SELECT * FROM t2  WHERE date between ? and ? order by Date"),
-                        {bound(c.from), bound(c.to)}};
-    if (c.option[6])
-        source = Source{QStringLiteral("select * from t2 WHERE NB = ? order by Date"), {bound(c.bank)}};
-    if (c.option[7])
-        source = Source{QStringLiteral("select * from t2 WHERE v = ? order by Date"), {bound(c.status)}};
-    if (c.option[8])
-        source = Source{QStringLiteral("select * from t2 WHERE prd = ? order by Date"), {bound(c.kind)}};
-    // The archive keeps no entry date, so its order by entry date is the cheque date's.
-    const char* const orders[] = {"Date", "nb", "v", "Date", "prd"};
-    for (int option = 1; option <= 5; ++option) {
-        if (c.option[option])
-            source = Source{QStringLiteral("select * from t2 order by %1 ").arg(QLatin1String(orders[option - 1])), {}};
+    ReportChoice withoutCombined = choice;
+    withoutCombined.combined = false;
+    return chequeSelection(withoutCombined);
+}
+
+// The text columns are ordered as SQLite compares them.
+std::optional<Source> chequeSource(const ReportChoice& choice)
+{
+    using Rule = Selection::Rule;
+    const Selection s = chequeSelection(choice);
+    switch (s.rule) {
+    case Rule::None:
+        return std::nullopt;
+    case Rule::DateRange:
+        return Source{QStringLiteral("SELECT * FROM t1  WHERE tch between ? and ? order by tch"), {s.from, s.to}};
+    case Rule::Bank:
+        return Source{QStringLiteral("select * from t1 WHERE NBANK = ? order by Tch"), {s.bank}};
+    case Rule::Status:
+        return Source{QStringLiteral("select * from t1 WHERE v = ? order by Tch"), {s.status}};
+    case Rule::Combined:
+        if (s.byDates)
+            return Source{QStringLiteral("select * from t1 WHERE NBANK = ? AND  v = ? AND Prd=? AND tch between ? "
+                                         "and ? order by tch"),
+                          {s.bank, s.status, s.kind, s.from, s.to}};
+        if (s.byStatus && s.byKind)
+            return Source{QStringLiteral("select * from t1 WHERE NBANK = ? AND  v = ? AND Prd=? order by tch"),
+                          {s.bank, s.status, s.kind}};
+        if (s.byStatus)
+            return Source{QStringLiteral("select * from t1 WHERE NBANK = ? AND  v = ? order by tch"),
+                          {s.bank, s.status}};
+        return Source{QStringLiteral("select * from t1 WHERE NBANK = ? AND Prd=? order by tch"), {s.bank, s.kind}};
+    case Rule::Kind:
+        return Source{QStringLiteral("select * from t1 WHERE prd = ? order by Tch"), {s.kind}};
+    case Rule::Order: {
+        const char* const orders[] = {"tch", "nbank", "v", "tv", "prd"};
+        return Source{QStringLiteral("select * from t1 order by %1 ").arg(QLatin1String(orders[int(s.order) - 1])), {}};
     }
-    return source;
+    }
+    return std::nullopt;
+}
+
+std::optional<Source> archiveSource(const ReportChoice& choice)
+{
+    using Rule = Selection::Rule;
+    const Selection s = archiveSelection(choice);
+    switch (s.rule) {
+    case Rule::None:
+    case Rule::Combined:
+        return std::nullopt;
+    case Rule::DateRange:
+        return Source{QStringLiteral("SELECT * FROM t2  WHERE date between ? and ? order by Date"), {s.from, s.to}};
+    case Rule::Bank:
+        return Source{QStringLiteral("select * from t2 WHERE NB = ? order by Date"), {s.bank}};
+    case Rule::Status:
+        return Source{QStringLiteral("select * from t2 WHERE v = ? order by Date"), {s.status}};
+    case Rule::Kind:
+        return Source{QStringLiteral("select * from t2 WHERE prd = ? order by Date"), {s.kind}};
+    case Rule::Order: {
+        // The archive keeps no entry date, so its order by entry date is the cheque date's.
+        const char* const orders[] = {"Date", "nb", "v", "Date", "prd"};
+        return Source{QStringLiteral("select * from t2 order by %1 ").arg(QLatin1String(orders[int(s.order) - 1])), {}};
+    }
+    }
+    return std::nullopt;
 }
 
 Source expenseSource()

@@ -40,10 +40,52 @@ struct ReportChoice
     QString combinedTo;
 };
 
-// The rules are tried in their order and the last one that holds gives the query; nothing
-// when no rule holds.
-std::optional<Source> chequeSource(const ReportChoice& choice);
+// The one rule of a choice that decides what a printed list shows, with the values it binds.
+struct Selection
+{
+    enum class Rule
+    {
+        None,
+        DateRange,
+        Bank,
+        Status,
+        Kind,
+        Combined,
+        Order
+    };
+    // The options of the print settings that order every cheque.
+    enum class Order
+    {
+        None,
+        ChequeDate,
+        Bank,
+        Status,
+        EntryDate,
+        Kind
+    };
+
+    Rule rule = Rule::None;
+    Order order = Order::None;
+    QString bank;
+    QString status;
+    QString kind;
+    QString from;
+    QString to;
+    // The conditions of the combined search the query applies.
+    bool byBank = false;
+    bool byStatus = false;
+    bool byKind = false;
+    bool byDates = false;
+};
+
+// The rules are tried in their order and the last one that holds decides; Rule::None when
+// no rule holds.
+Selection chequeSelection(const ReportChoice& choice);
 // The archive knows no combined search: those fields of the choice are not looked at.
+Selection archiveSelection(const ReportChoice& choice);
+
+// The query of the deciding rule; nothing when no rule holds.
+std::optional<Source> chequeSource(const ReportChoice& choice);
 std::optional<Source> archiveSource(const ReportChoice& choice);
 // Every expense entry, in the order of the book.
 Source expenseSource();

@@ -40,3 +40,46 @@ QVariant QueryRowSource::value(int column) const
 {
     return column < 0 ? QVariant() : m_query.value(column);
 }
+
+// First the longest rows, a few times as many as asked, which SQLite finds without sorting
+// them all: most columns hold values of many kinds (numbers, dates) and give enough. A column
+// of a few values repeated (banks, kinds) gives too few, and is asked again for its distinct values.
+std::optional<QVariantList> QueryRowSource::longestValues(const QString& column, int count)
+{
+    // In brackets a name is always a column: SQLite takes an unknown "name" for a text.
+    if (column.contains(QLatin1Char(']')) || count <= 0)
+        return std::nullopt;
+    const QString quoted = QLatin1Char('[') + column + QLatin1Char(']');
+    const int rows = count * 8;
+    auto ask = [&](const QString& shape, int limit) -> std::optional<QVariantList> {
+        QSqlQuery query(m_db);
+        query.setForwardOnly(true);
+        if (!query.prepare(shape.arg(quoted, m_sql)))
+            return std::nullopt;
+        for (const QVariant& value : m_binds)
+            query.addBindValue(value);
+        query.addBindValue(limit);
+        if (!query.exec())
+            return std::nullopt;
+        QVariantList values;
+        while (query.next())
+            values << query.value(0);
+        if (query.lastError().isValid())
+            return std::nullopt;
+        return values;
+    };
+    const std::optional<QVariantList> longest =
+        ask(QStringLiteral("SELECT %1 FROM (%2) ORDER BY length(%1) DESC LIMIT ?"), rows);
+    if (!longest)
+        return std::nullopt;
+    QVariantList distinct;
+    for (const QVariant& value : *longest) {
+        if (!distinct.contains(value))
+            distinct << value;
+        if (distinct.size() == count)
+            return distinct;
+    }
+    if (longest->size() < rows)
+        return distinct;
+    return ask(QStringLiteral("SELECT DISTINCT %1 FROM (%2) ORDER BY length(%1) DESC LIMIT ?"), count);
+}

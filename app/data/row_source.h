@@ -6,6 +6,8 @@
 #include <QVariant>
 #include <QVariantList>
 
+#include <optional>
+
 // Rows read one after another from the first, as a printed report needs them: it walks them
 // once to lay out its pages and once more to paint them, and never holds more than one row.
 class RowSource
@@ -21,6 +23,16 @@ public:
     virtual int columnIndex(const QString& name) const = 0;
     virtual QVariant value(int column) const = 0;
     virtual QString errorText() const { return QString(); }
+
+    // The distinct values of a column that are the longest, at most `count` of them: where
+    // the widest printed value is to be found without reading every row. Nothing when the
+    // source cannot tell so, and the rows are then read one by one.
+    virtual std::optional<QVariantList> longestValues(const QString& column, int count)
+    {
+        Q_UNUSED(column);
+        Q_UNUSED(count);
+        return std::nullopt;
+    }
 };
 
 // The rows of one query with bound values, read forward only so that SQLite hands them over
@@ -35,6 +47,8 @@ public:
     int columnIndex(const QString& name) const override;
     QVariant value(int column) const override;
     QString errorText() const override { return m_error; }
+    // Asked of the database over the same query, which finds them without handing over the rows.
+    std::optional<QVariantList> longestValues(const QString& column, int count) override;
 
 private:
     QSqlDatabase m_db;

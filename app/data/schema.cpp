@@ -28,6 +28,22 @@ const char* const Statements[] = {
     "CREATE INDEX T4_ID ON T4 (ID)",
 };
 
+// Column names are matched without regard to case, as every query of the program does.
+QStringList columnsInFile(const QSqlDatabase& db, const QString& table, QString* error)
+{
+    QSqlQuery query(db);
+    // The table name comes from the program's own list, never from a file or the user.
+    if (!query.exec(QStringLiteral("PRAGMA table_info(\"%1\")").arg(table))) {
+        if (error)
+            *error = query.lastError().text();
+        return {};
+    }
+    QStringList names;
+    while (query.next())
+        names << query.value(1).toString().toLower();
+    return names;
+}
+
 } // namespace
 
 QStringList tableNames()
@@ -60,6 +76,62 @@ bool create(QSqlDatabase& db, QString* error)
         return false;
     }
     return true;
+}
+
+QStringList columns(const QString& table)
+{
+    const QString name = table.toUpper();
+    if (name == QLatin1String("T1"))
+        return {QStringLiteral("PD"),    QStringLiteral("TV"),  QStringLiteral("TCH"), QStringLiteral("Num"),
+                QStringLiteral("NBank"), QStringLiteral("Mab"), QStringLiteral("SH"),  QStringLiteral("Prd"),
+                QStringLiteral("V"),     QStringLiteral("Shh")};
+    if (name == QLatin1String("T2"))
+        return {QStringLiteral("Date"), QStringLiteral("Name"), QStringLiteral("MB"), QStringLiteral("NB"),
+                QStringLiteral("SHCH"), QStringLiteral("prd"),  QStringLiteral("V")};
+    if (name == QLatin1String("T3"))
+        return {QStringLiteral("Id"), QStringLiteral("Name"), QStringLiteral("SHh"), QStringLiteral("Mandeh")};
+    if (name == QLatin1String("T4"))
+        return {QStringLiteral("R"),       QStringLiteral("ID"),  QStringLiteral("Date"), QStringLiteral("sharh"),
+                QStringLiteral("shomreh"), QStringLiteral("bed"), QStringLiteral("bes"),  QStringLiteral("sum")};
+    if (name == QLatin1String("T5"))
+        return {QStringLiteral("Name")};
+    if (name == QLatin1String("T6"))
+        return {QStringLiteral("ID"), QStringLiteral("Date"), QStringLiteral("Noh"),
+                QStringLiteral("SH"), QStringLiteral("MB"),   QStringLiteral("To")};
+    return {};
+}
+
+QStringList problems(const QSqlDatabase& db, QString* error)
+{
+    QString readError;
+    const QStringList missing = missingTables(db, &readError);
+    if (!readError.isEmpty()) {
+        if (error)
+            *error = readError;
+        return {};
+    }
+    QStringList found;
+    if (!missing.isEmpty())
+        found << QStringLiteral("جدول‌های %1 را ندارد").arg(missing.join(QLatin1String(", ")));
+    for (const QString& table : tableNames()) {
+        if (missing.contains(table))
+            continue;
+        const QStringList present = columnsInFile(db, table, &readError);
+        if (!readError.isEmpty()) {
+            if (error)
+                *error = readError;
+            return {};
+        }
+        QStringList lacking;
+        for (const QString& column : columns(table)) {
+            if (!present.contains(column.toLower()))
+                lacking << column;
+        }
+        if (!lacking.isEmpty())
+            found << QStringLiteral("جدول %1 ستون‌های %2 را ندارد")
+                         .arg(table, lacking.join(QLatin1String(", ")));
+    }
+    return found;
 }
 
 QStringList missingTables(const QSqlDatabase& db, QString* error)

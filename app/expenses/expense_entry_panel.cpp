@@ -2,6 +2,8 @@
 
 #include "calendar/jalali.h"
 #include "data/clock.h"
+#include "data/database.h"
+#include "data/failure_text.h"
 #include "ui/date_box.h"
 #include "ui/enter_path.h"
 #include "ui/list_dropper.h"
@@ -20,8 +22,8 @@ using namespace Widgets;
 
 namespace {
 
-const QString NotAdded = QStringLiteral("هزینه ذخیره نشد.");
-const QString NotChanged = QStringLiteral("تغییرات هزینه ذخیره نشد.");
+const QString NotAdded = QStringLiteral("هزینه در بانک اطلاعاتی %1 ذخیره نشد.");
+const QString NotChanged = QStringLiteral("تغییرات هزینه در بانک اطلاعاتی %1 ذخیره نشد.");
 // The amount box holds what a rial amount can have; the number box of the program holds as many.
 constexpr int MaxDigits = 15;
 
@@ -138,8 +140,9 @@ void ExpenseEntryPanel::save()
     const bool adding = NewRecordMode;
     if (!(adding ? m_book.addEntry(boxes()) : m_book.updateEntry(m_editId, boxes()))) {
         // The boxes keep what was typed, so the user can try again.
-        Messages::show(this, (adding ? NotAdded : NotChanged) + QLatin1Char('\n') + m_book.lastError(),
-                       Messages::Icon::Critical);
+        Messages::show(
+            this, FailureText::about(adding ? NotAdded : NotChanged, m_book.database().filePath(), m_book.lastError()),
+            Messages::Icon::Critical);
         return;
     }
     emit saved();

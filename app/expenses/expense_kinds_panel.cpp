@@ -1,5 +1,7 @@
 #include "expenses/expense_kinds_panel.h"
 
+#include "data/database.h"
+#include "data/failure_text.h"
 #include "ui/enter_path.h"
 #include "ui/messages.h"
 #include "ui/widgets.h"
@@ -13,8 +15,8 @@ using namespace Widgets;
 
 namespace {
 
-const QString NotAdded = QStringLiteral("نوع هزینه ذخیره نشد.");
-const QString NotRemoved = QStringLiteral("نوع هزینه حذف نشد.");
+const QString NotAdded = QStringLiteral("نوع هزینه در بانک اطلاعاتی %1 ذخیره نشد.");
+const QString NotRemoved = QStringLiteral("نوع هزینه از بانک اطلاعاتی %1 حذف نشد.");
 
 } // namespace
 
@@ -81,7 +83,8 @@ void ExpenseKindsPanel::saveKind()
     }
     ExpenseBook::Kind added;
     if (!m_book.addKind(m_name->text(), &added)) {
-        Messages::show(this, NotAdded + QLatin1Char('\n') + m_book.lastError(), Messages::Icon::Critical);
+        Messages::show(this, FailureText::about(NotAdded, m_book.database().filePath(), m_book.lastError()),
+                       Messages::Icon::Critical);
         return;
     }
     addItem(added);
@@ -99,7 +102,8 @@ void ExpenseKindsPanel::removeKind()
         return;
     if (!m_book.removeKind(item->data(Qt::UserRole).toLongLong())) {
         // The kind is still in the book, so it stays in the list.
-        Messages::show(this, NotRemoved + QLatin1Char('\n') + m_book.lastError(), Messages::Icon::Critical);
+        Messages::show(this, FailureText::about(NotRemoved, m_book.database().filePath(), m_book.lastError()),
+                       Messages::Icon::Critical);
         return;
     }
     delete item;

@@ -1,7 +1,9 @@
 #include "expenses/expense_register.h"
 
 #include "data/data_control.h"
+#include "data/database.h"
 #include "data/expense_book.h"
+#include "data/failure_text.h"
 #include "expenses/expense_entry_panel.h"
 #include "expenses/expense_filter_panel.h"
 #include "expenses/expense_kinds_panel.h"
@@ -16,7 +18,7 @@
 
 namespace {
 
-const QString NotDeleted = QStringLiteral("هزینه حذف نشد.");
+const QString NotDeleted = QStringLiteral("هزینه از بانک اطلاعاتی %1 حذف نشد.");
 
 } // namespace
 
@@ -103,7 +105,8 @@ void ExpenseRegister::deleteEntry()
     if (Messages::ask(this, QStringLiteral(" آيا مطمئن به حذف اين گزينه از ليست هستيد! "),
                       entries.value(QStringLiteral("SH")).toString()) &&
         !m_book->removeEntry(entries.currentId()))
-        Messages::show(this, NotDeleted + QLatin1Char('\n') + m_book->lastError(), Messages::Icon::Critical);
+        Messages::show(this, FailureText::about(NotDeleted, m_book->database().filePath(), m_book->lastError()),
+                       Messages::Icon::Critical);
     load();
 }
 

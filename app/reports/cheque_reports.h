@@ -31,7 +31,9 @@ struct Columns
 Columns chequeColumns();
 Columns archiveColumns();
 
-ReportDefinition layout(const QString& heading, const Columns& columns, const QString& owner, const QString& today);
+// selection: the line under the title that says which cheques the list holds.
+ReportDefinition layout(const QString& heading, const Columns& columns, const QString& owner, const QString& today,
+                        const QString& selection);
 
 // The report of the choice, or nothing when no rule of the report holds.
 std::unique_ptr<ReportEngine> chequeReport(Database& database, const ReportQueries::ReportChoice& choice);

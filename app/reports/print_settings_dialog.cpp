@@ -3,6 +3,7 @@
 #include "reports/cheque_reports.h"
 #include "reports/report_engine.h"
 #include "reports/report_preview.h"
+#include "reports/selection_text.h"
 #include "ui/date_box.h"
 #include "ui/messages.h"
 #include "ui/widgets.h"
@@ -138,6 +139,11 @@ void PrintSettingsDialog::buildControls()
     m_combinedTo = dateBox(m_combinedGroup, "MaskEdBox4", DateExample);
     m_combinedGroup->hide();
 
+    m_deciding = label(this, "choiceLine", QString());
+    m_deciding->setWordWrap(true);
+    m_deciding->setFrameShape(QFrame::StyledPanel);
+    m_deciding->setMargin(4);
+
     m_previewButton = button(this, "AeroButton1", QStringLiteral("پيش نمايش چاپ اطلاعات"), Enter::Presses,
                              QStyle::SP_FileDialogContentsView);
     m_backButton = button(this, "AeroButton2", QStringLiteral("بازگشت"), Enter::Presses, QStyle::SP_DialogCloseButton);
@@ -207,6 +213,7 @@ void PrintSettingsDialog::buildLayout()
     main->addWidget(m_combined);
     main->addWidget(m_combinedGroup);
     main->addStretch();
+    main->addWidget(m_deciding);
     main->addLayout(buttons);
     main->addWidget(m_mode);
     // The combined search opens below the other choices; the dialog grows with it.
@@ -227,6 +234,22 @@ void PrintSettingsDialog::connectControls()
     connect(m_byDates, &QCheckBox::toggled, m_combinedTo, &QWidget::setEnabled);
     connect(m_previewButton, &QPushButton::clicked, this, &PrintSettingsDialog::preview);
     connect(m_backButton, &QPushButton::clicked, this, &QDialog::reject);
+
+    // Every choice may change which rule decides.
+    for (int i = 1; i <= 9; ++i)
+        connect(m_option[i], &QRadioButton::toggled, this, &PrintSettingsDialog::showDeciding);
+    for (QCheckBox* box : {m_combined, m_byBank, m_byStatus, m_byKind, m_byDates})
+        connect(box, &QCheckBox::toggled, this, &PrintSettingsDialog::showDeciding);
+    for (QComboBox* combo : {m_bank, m_status, m_kind, m_combinedBank, m_combinedStatus, m_combinedKind})
+        connect(combo, &QComboBox::currentTextChanged, this, &PrintSettingsDialog::showDeciding);
+    for (DateBox* box : {m_from, m_to, m_combinedFrom, m_combinedTo})
+        connect(box, &DateBox::textChanged, this, &PrintSettingsDialog::showDeciding);
+    showDeciding();
+}
+
+void PrintSettingsDialog::showDeciding()
+{
+    m_deciding->setText(SelectionText::deciding(choice(), mode() == ArchiveMode));
 }
 
 // The combined search lists the banks and statuses the active cheques actually have.
@@ -272,6 +295,7 @@ void PrintSettingsDialog::applyMode()
     const bool archive = mode() == ArchiveMode;
     m_combined->setVisible(!archive);
     m_combinedGroup->setVisible(!archive && m_combined->isChecked());
+    showDeciding();
 }
 
 void PrintSettingsDialog::chooseFilter(int option)

@@ -50,6 +50,7 @@ private:
     void chooseOrder();
     void toggleCombined(bool on);
     void fillBanks(QComboBox* combo);
+    void showDeciding();
 
     Database& m_database;
     QLabel* m_mode;
@@ -83,6 +84,8 @@ private:
     QLabel* m_combinedToLabel;
     DateBox* m_combinedTo;
 
+    // Which choice will decide what the list shows.
+    QLabel* m_deciding;
     QGroupBox* m_filterGroup;
     QGroupBox* m_orderGroup;
     QPushButton* m_previewButton;

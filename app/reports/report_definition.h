@@ -13,6 +13,13 @@
 // column, the page number or the page count), a line, or a frame. Sizes are millimetres. The
 // x of an item counts from the report's leading edge, which on a right-to-left report is the
 // right edge of the page, so the first column of a table is the rightmost.
+//
+// Rects are drawn for a page of the definition's designWidth; on the page actually printed an
+// item keeps its distance to the edge it is anchored to, stretches between both, or takes the
+// place of a column of the table, whose widths follow the rows and the page.
+//
+// A text is never cut: one that wraps (canGrow) makes its band taller, any other is printed in
+// a smaller size when it is wider than its box.
 struct ReportItem
 {
     enum class Kind
@@ -43,9 +50,21 @@ struct ReportItem
         Center,
         End
     };
+    enum class Anchor
+    {
+        Leading,
+        Trailing,
+        // Both edges: the item grows with the page.
+        Both,
+        // Across the table's column `tableColumn`; a vertical line stands at its trailing side.
+        Column
+    };
 
     Kind kind = Kind::Text;
     QRectF rect;
+    Anchor anchor = Anchor::Leading;
+    // The column of the table for Anchor::Column.
+    int tableColumn = -1;
     Source source = Source::Fixed;
     QString text;
     QString column;
@@ -58,10 +77,21 @@ struct ReportItem
     // Frames: the fill behind the band's texts; none when invalid.
     QColor fill;
     qreal lineWidth = 0.25;
-    // A text that does not fit its width wraps onto more lines and makes its band taller.
+    // A text that does not fit its width wraps onto more lines and makes its band taller;
+    // what lies below it in the band moves down.
     bool canGrow = false;
     // Frames and vertical lines of a row grow with it.
     bool growsWithBand = false;
+    // A text set just after the text printed before it in the band, wherever that ends: the
+    // unit after an amount of any length.
+    bool followsText = false;
+
+    ReportItem anchored(Anchor to) const
+    {
+        ReportItem item = *this;
+        item.anchor = to;
+        return item;
+    }
 
     static ReportItem label(const QRectF& rect, const QString& text, const QFont& font, Align align = Align::Start);
     static ReportItem field(const QRectF& rect, const QString& column, const QFont& font, Align align = Align::Start,
@@ -73,6 +103,33 @@ struct ReportItem
     // From (x, y1) to (x, y2).
     static ReportItem verticalLine(qreal x, qreal y1, qreal y2, qreal width = 0.25);
     static ReportItem frame(const QRectF& rect, qreal width = 0.25, const QColor& fill = QColor());
+};
+
+// A column of the report's table. Its width is found when the report is laid out on a page:
+// from the widest value of its field over all rows, its heading's longest word and the room
+// the page leaves.
+struct ReportColumn
+{
+    enum class Kind
+    {
+        // Amounts, dates, numbers: on one line, at the width of the widest value; when the page
+        // is too narrow for that, the figures print smaller, never cut.
+        Figures,
+        // Wraps when narrower than its widest value, and never grows beyond maxWidth.
+        Text,
+        // Takes the room the other columns leave, and wraps.
+        Filler
+    };
+
+    QString heading;
+    QString field;
+    Kind kind = Kind::Text;
+    qreal minWidth = 12;
+    // No limit when 0.
+    qreal maxWidth = 0;
+    QFont font;
+    QFont headingFont;
+    ReportItem::Format format = ReportItem::Format::AsIs;
 };
 
 struct ReportBand
@@ -96,6 +153,9 @@ struct ReportDefinition
     QPageLayout::Orientation orientation = QPageLayout::Portrait;
     QMarginsF margins = QMarginsF(12, 12, 12, 12);
     Qt::LayoutDirection direction = Qt::RightToLeft;
+    // The width of the page the rects are drawn for.
+    qreal designWidth = 186;
+    QList<ReportColumn> columns;
 
     ReportBand reportHeader;
     ReportBand pageHeader;

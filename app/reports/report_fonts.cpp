@@ -6,6 +6,11 @@ namespace ReportFonts {
 
 namespace {
 
+// Latin letters and the signs the Persian faces lack ("/", "-") come from Noto Sans, the sans
+// face drawn to go with Noto's Arabic ones; without it they would fall to Nazli's or the
+// system's serif letters.
+const QString LatinFace = QStringLiteral("Noto Sans");
+
 QFont make(const QStringList& families, qreal points, bool bold)
 {
     QFont font;
@@ -21,22 +26,23 @@ QFont make(const QStringList& families, qreal points, bool bold)
 
 QFont caption(qreal points, bool bold)
 {
-    return make(
-        {QStringLiteral("Noto Sans Arabic"), QStringLiteral("Noto Naskh Arabic"), QStringLiteral("DejaVu Sans")},
-        points, bold);
+    return make({QStringLiteral("Noto Sans Arabic"), LatinFace, QStringLiteral("Noto Naskh Arabic"),
+                 QStringLiteral("DejaVu Sans")},
+                points, bold);
 }
 
 QFont body(qreal points, bool bold)
 {
-    return make({QStringLiteral("Noto Naskh Arabic"), QStringLiteral("Nazli"), QStringLiteral("Noto Sans Arabic"),
-                 QStringLiteral("DejaVu Sans")},
+    return make({QStringLiteral("Noto Naskh Arabic"), LatinFace, QStringLiteral("Noto Sans Arabic"),
+                 QStringLiteral("Nazli"), QStringLiteral("DejaVu Sans")},
                 points, bold);
 }
 
 QFont title(qreal points)
 {
-    return make({QStringLiteral("Titr"), QStringLiteral("Noto Kufi Arabic"), QStringLiteral("Noto Sans Arabic")},
-                points, false);
+    return make(
+        {QStringLiteral("Titr"), LatinFace, QStringLiteral("Noto Kufi Arabic"), QStringLiteral("Noto Sans Arabic")},
+        points, false);
 }
 
 } // namespace ReportFonts

@@ -3,37 +3,22 @@
 #include "data/row_source.h"
 #include "reports/band_painter.h"
 #include "reports/report_values.h"
-
-#include <QPaintDevice>
+#include "reports/text_widths.h"
 
 #include <algorithm>
 
-namespace {
-
-constexpr qreal MillimetresPerInch = 25.4;
-// Above and below a text that wraps.
-constexpr qreal WrapPadding = 0.6;
-
-} // namespace
-
 ReportPass::ReportPass(const ReportDefinition& definition, RowSource& rows, const std::vector<QString>& summed,
-                       const QPaintDevice& device, const QSizeF& content)
-    : m_def(definition), m_rows(rows), m_summed(summed), m_widths(&device),
-      m_fx(device.logicalDpiX() / MillimetresPerInch), m_fy(device.logicalDpiY() / MillimetresPerInch),
-      m_bottom(content.height() / m_fy - definition.pageFooter.height)
-{
-    for (const ReportItem& item : definition.detail.items) {
-        if (item.kind == ReportItem::Kind::Text && item.canGrow)
-            m_growing.push_back(&item);
-    }
-}
+                       TextWidths& widths, const QSizeF& content)
+    : m_def(definition), m_rows(rows), m_summed(summed), m_widths(widths), m_content(content),
+      m_bottom(content.height() - definition.pageFooter.height)
+{}
 
 ReportPass::~ReportPass() = default;
 
 void ReportPass::paintInto(QPainter& painter, const QRectF& area, int first, int last, int pageCount,
                            std::function<bool()> nextPage)
 {
-    m_painter = std::make_unique<BandPainter>(painter, area, m_def.direction, m_widths);
+    m_painter = std::make_unique<BandPainter>(painter, area, m_content, m_def.direction, m_widths);
     m_first = first;
     m_last = last;
     m_pageCount = pageCount;
@@ -109,7 +94,7 @@ void ReportPass::step()
             return;
         }
         // A group header is kept with the group's first row.
-        if (!ensure(m_def.groupHeader.height + detailHeight()))
+        if (!ensure(bandHeight(m_def.groupHeader, BandKind::GroupHeader) + detailHeight()))
             return;
         openGroup(key);
         m_c.step = Step::Detail;
@@ -131,7 +116,8 @@ void ReportPass::step()
         // A report without rows still shows the headings and totals of its one group.
         if (!m_c.groupOpen && m_c.row == 0 && m_def.groupColumn.isEmpty() &&
             !(m_def.groupHeader.isEmpty() && m_def.groupFooter.isEmpty())) {
-            if (!ensure(m_def.groupHeader.height + m_def.groupFooter.height))
+            if (!ensure(bandHeight(m_def.groupHeader, BandKind::GroupHeader) +
+                        bandHeight(m_def.groupFooter, BandKind::GroupFooter)))
                 return;
             openGroup(QVariant());
         }
@@ -142,13 +128,15 @@ void ReportPass::step()
         }
         m_c.step = Step::ReportFooter;
         return;
-    case Step::ReportFooter:
-        if (!ensure(m_def.reportFooter.height))
+    case Step::ReportFooter: {
+        const qreal height = bandHeight(m_def.reportFooter, BandKind::ReportFooter);
+        if (!ensure(height))
             return;
-        place(m_def.reportFooter, BandKind::ReportFooter, m_def.reportFooter.height);
+        place(m_def.reportFooter, BandKind::ReportFooter, height);
         finishPage();
         m_c.step = Step::Done;
         return;
+    }
     case Step::Done:
         return;
     }
@@ -160,14 +148,15 @@ void ReportPass::openGroup(const QVariant& key)
     m_c.groupKey = key;
     m_c.groupSums.assign(m_summed.size(), 0);
     m_c.groupCount = 0;
-    place(m_def.groupHeader, BandKind::GroupHeader, m_def.groupHeader.height);
+    place(m_def.groupHeader, BandKind::GroupHeader, bandHeight(m_def.groupHeader, BandKind::GroupHeader));
 }
 
 void ReportPass::closeGroup()
 {
-    if (!ensure(m_def.groupFooter.height))
+    const qreal height = bandHeight(m_def.groupFooter, BandKind::GroupFooter);
+    if (!ensure(height))
         return;
-    place(m_def.groupFooter, BandKind::GroupFooter, m_def.groupFooter.height);
+    place(m_def.groupFooter, BandKind::GroupFooter, height);
     m_c.groupOpen = false;
 }
 
@@ -185,21 +174,20 @@ void ReportPass::accumulate()
     ++m_c.reportCount;
 }
 
-// The current row's height: the detail band, taller where a text wraps, never taller than a page.
-qreal ReportPass::detailHeight()
+// A band's height: as designed, taller where a text of it wraps onto more lines; a row is
+// never taller than a page.
+qreal ReportPass::bandHeight(const ReportBand& band, BandKind kind)
 {
     qreal growth = 0;
-    for (const ReportItem* item : m_growing) {
-        const QString text = textOf(*item, BandKind::Detail);
-        const qreal width = (item->rect.width() - 2 * BandPainter::SidePadding) * m_fx;
-        if (text.isEmpty() || width <= 0 || m_widths.of(*item, text) <= width)
+    for (const ReportItem& item : band.items) {
+        if (item.kind != ReportItem::Kind::Text || !item.canGrow)
             continue;
-        const QRectF bounds =
-            m_widths.metrics(*item).boundingRect(QRectF(0, 0, width, 1e7), Qt::TextWordWrap | Qt::AlignTop, text);
-        growth = std::max(growth, bounds.height() / m_fy + 2 * WrapPadding - item->rect.height());
+        const qreal needed = BandPainter::neededHeight(m_widths, item, textOf(item, kind));
+        growth = std::max(growth, needed - item.rect.height());
     }
+    const qreal height = band.height + growth;
     const qreal room = m_bottom - m_bodyTop;
-    return room > 0 ? std::min(m_def.detail.height + growth, room) : m_def.detail.height + growth;
+    return kind == BandKind::Detail && room > 0 ? std::min(height, room) : height;
 }
 
 // True when a band of this height can go on the current page, after starting a new page if it
@@ -237,10 +225,10 @@ void ReportPass::beginPage()
     m_y = 0;
     m_rowsOnPage = 0;
     if (m_page == 0)
-        place(m_def.reportHeader, BandKind::ReportHeader, m_def.reportHeader.height);
-    place(m_def.pageHeader, BandKind::PageHeader, m_def.pageHeader.height);
+        place(m_def.reportHeader, BandKind::ReportHeader, bandHeight(m_def.reportHeader, BandKind::ReportHeader));
+    place(m_def.pageHeader, BandKind::PageHeader, bandHeight(m_def.pageHeader, BandKind::PageHeader));
     if (m_c.groupOpen && m_def.groupHeader.repeatOnEachPage)
-        place(m_def.groupHeader, BandKind::GroupHeader, m_def.groupHeader.height);
+        place(m_def.groupHeader, BandKind::GroupHeader, bandHeight(m_def.groupHeader, BandKind::GroupHeader));
     m_bodyTop = m_y;
 }
 
@@ -276,9 +264,11 @@ QString ReportPass::textOf(const ReportItem& item, BandKind kind) const
         const auto at = std::find_if(m_summed.begin(), m_summed.end(), [&](const QString& name) {
             return name.compare(item.column, Qt::CaseInsensitive) == 0;
         });
-        const std::vector<double>& sums = inGroup ? m_c.groupSums : m_c.reportSums;
+        const std::vector<long double>& sums = inGroup ? m_c.groupSums : m_c.reportSums;
         const size_t index = static_cast<size_t>(at - m_summed.begin());
-        return ReportValues::format(index < sums.size() ? sums[index] : 0.0, item.format);
+        const long double sum = index < sums.size() ? sums[index] : 0;
+        return item.format == ReportItem::Format::Grouped ? ReportValues::groupedSum(sum)
+                                                          : ReportValues::format(double(sum), item.format);
     }
     case ReportItem::Source::Count:
         return ReportValues::format(inGroup ? m_c.groupCount : m_c.reportCount, item.format);

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "reports/report_definition.h"
-#include "reports/text_widths.h"
 
 #include <QHash>
 #include <QRectF>
@@ -14,9 +13,9 @@
 #include <vector>
 
 class BandPainter;
-class QPaintDevice;
 class QPainter;
 class RowSource;
+class TextWidths;
 
 // Where a page starts: the row about to be printed and the step it is at, the group that is
 // open and the running totals. The layout keeps one of these a page; painting resumes from it.
@@ -35,9 +34,11 @@ struct ReportPageStart
     Step step = Step::GroupBreak;
     bool groupOpen = false;
     QVariant groupKey;
-    std::vector<double> groupSums;
+    // Wider than a double, which holds whole numbers exactly up to 16 digits only: a total
+    // of 18 digits must come out to the rial.
+    std::vector<long double> groupSums;
     qint64 groupCount = 0;
-    std::vector<double> reportSums;
+    std::vector<long double> reportSums;
     qint64 reportCount = 0;
     // Rows printed on the page, counted while laying out.
     qint64 rows = 0;
@@ -45,13 +46,16 @@ struct ReportPageStart
 
 // One walk over the rows, laying out or painting. It places the rows band by band and starts
 // a new page whenever the next band does not fit; what it carries from page to page is a
-// ReportPageStart, so a walk can begin at any page the layout recorded.
+// ReportPageStart, so a walk can begin at any page the layout recorded. It works in
+// millimetres, with texts measured by TextWidths, so that painting on any device breaks the
+// pages where the layout did.
 class ReportPass
 {
 public:
-    // summed: the columns whose sums the report prints, in the order of the totals.
+    // summed: the columns whose sums the report prints, in the order of the totals; content:
+    // the page's printable area in millimetres.
     ReportPass(const ReportDefinition& definition, RowSource& rows, const std::vector<QString>& summed,
-               const QPaintDevice& device, const QSizeF& content);
+               TextWidths& widths, const QSizeF& content);
     ~ReportPass();
 
     // Laying out: where each page starts.
@@ -87,7 +91,8 @@ private:
     void openGroup(const QVariant& key);
     void closeGroup();
     void accumulate();
-    qreal detailHeight();
+    qreal bandHeight(const ReportBand& band, BandKind kind);
+    qreal detailHeight() { return bandHeight(m_def.detail, BandKind::Detail); }
     bool ensure(qreal height);
     bool newPage();
     void beginPage();
@@ -100,10 +105,8 @@ private:
     const std::vector<QString>& m_summed;
     std::vector<int> m_summedIndex;
     QHash<QString, int> m_columns;
-    std::vector<const ReportItem*> m_growing;
-    TextWidths m_widths;
-    const qreal m_fx;
-    const qreal m_fy;
+    TextWidths& m_widths;
+    const QSizeF m_content;
     const qreal m_bottom;
 
     std::unique_ptr<BandPainter> m_painter;

@@ -1,12 +1,9 @@
 #include "reports/report_preview.h"
 
+#include "data/failure_text.h"
 #include "reports/report_engine.h"
+#include "reports/report_preview_window.h"
 #include "ui/messages.h"
-
-#include <QGuiApplication>
-#include <QPrintPreviewDialog>
-#include <QPrinter>
-#include <QScreen>
 
 namespace ReportPreview {
 
@@ -20,19 +17,13 @@ Presenter& presenter()
 
 void showPreview(ReportEngine& report, QWidget* parent)
 {
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setPageLayout(report.definition().pageLayout());
-    printer.setDocName(report.definition().title);
-    printer.setCreator(QStringLiteral("KAVIRO . 5.1"));
-    QPrintPreviewDialog dialog(&printer, parent);
-    dialog.setWindowTitle(report.definition().title);
-    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
-                     [&report](QPrinter* target) { report.print(*target); });
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QRect available = screen->availableGeometry();
-        dialog.resize(qMin(1000, available.width() - 40), qMin(760, available.height() - 60));
+    ReportPreviewWindow window(report, parent);
+    if (!window.prepare()) {
+        Messages::show(parent, QStringLiteral("اطلاعات گزارش خوانده نشد: ") + window.errorText(),
+                       Messages::Icon::Critical);
+        return;
     }
-    dialog.exec();
+    window.exec();
 }
 
 } // namespace
@@ -40,8 +31,10 @@ void showPreview(ReportEngine& report, QWidget* parent)
 void show(ReportEngine& report, QWidget* parent)
 {
     if (!report.readable()) {
-        Messages::show(parent, QStringLiteral("اطلاعات گزارش خوانده نشد: ") + report.errorText(),
-                       Messages::Icon::Critical);
+        Messages::show(
+            parent,
+            FailureText::withDetail(QStringLiteral("اطلاعات گزارش از بانک اطلاعاتی خوانده نشد."), report.errorText()),
+            Messages::Icon::Critical);
         return;
     }
     if (presenter())

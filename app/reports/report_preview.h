@@ -5,8 +5,8 @@
 class ReportEngine;
 class QWidget;
 
-// Where a finished report goes: by default a modal print preview, from which the user prints
-// or saves a PDF. Tests put a presenter of their own in its place, which writes a file.
+// Where a finished report goes: by default the modal print preview (ReportPreviewWindow), from
+// which the user prints or saves a PDF. Tests put a presenter of their own in its place, which writes a file.
 namespace ReportPreview {
 
 using Presenter = std::function<void(ReportEngine& report, QWidget* parent)>;

@@ -8,36 +8,68 @@ namespace {
 
 const QColor HeadingFill(0xe6, 0xe6, 0xe6);
 
-// The frame and rules of a band, with the vertical rule between each two columns.
-void rule(ReportBand& band, const QList<Column>& columns, qreal top, qreal height, qreal pen, const QColor& fill,
-          bool grows)
+QFont cellFont()
 {
-    ReportItem frame = ReportItem::frame(QRectF(0, top, Width, height), pen, fill);
-    frame.growsWithBand = grows;
+    return ReportFonts::body(10);
+}
+
+QFont headingFont()
+{
+    return ReportFonts::caption(9.5, true);
+}
+
+// The frame of a band across the page, with the vertical rule between each two columns.
+void rule(ReportBand& band, int count, qreal top, qreal height, qreal pen, const QColor& fill)
+{
+    ReportItem frame = ReportItem::frame(QRectF(0, top, Width, height), pen, fill).anchored(ReportItem::Anchor::Both);
+    frame.growsWithBand = true;
     band.items << frame;
-    qreal x = 0;
-    for (const Column& column : columns) {
-        x += column.width;
-        if (x < Width) {
-            ReportItem separator = ReportItem::verticalLine(x, top, top + height, pen);
-            separator.growsWithBand = grows;
-            band.items << separator;
-        }
+    for (int i = 0; i + 1 < count; ++i) {
+        ReportItem separator = ReportItem::verticalLine(0, top, top + height, pen).anchored(ReportItem::Anchor::Column);
+        separator.tableColumn = i;
+        separator.growsWithBand = true;
+        band.items << separator;
     }
 }
 
+ReportItem inColumn(ReportItem item, int column)
+{
+    item.anchor = ReportItem::Anchor::Column;
+    item.tableColumn = column;
+    return item;
+}
+
 } // namespace
+
+QList<ReportColumn> columns(const QList<Column>& columns)
+{
+    QList<ReportColumn> sized;
+    for (const Column& column : columns) {
+        ReportColumn c;
+        c.heading = column.heading;
+        c.field = column.field;
+        c.kind = column.kind;
+        c.minWidth = column.minWidth;
+        c.maxWidth = column.maxWidth;
+        c.font = cellFont();
+        c.headingFont = headingFont();
+        c.format = column.format;
+        sized << c;
+    }
+    return sized;
+}
 
 ReportBand headings(const QList<Column>& columns)
 {
     ReportBand band;
     band.height = HeadingHeight + 1;
-    rule(band, columns, 1, HeadingHeight, 0.3, HeadingFill, false);
-    qreal x = 0;
-    for (const Column& column : columns) {
-        band.items << ReportItem::label(QRectF(x, 1, column.width, HeadingHeight), column.heading,
-                                        ReportFonts::caption(9.5, true), ReportItem::Align::Center);
-        x += column.width;
+    rule(band, int(columns.size()), 1, HeadingHeight, 0.3, HeadingFill);
+    for (int i = 0; i < columns.size(); ++i) {
+        ReportItem heading = inColumn(ReportItem::label(QRectF(0, 1, 0, HeadingHeight), columns[i].heading,
+                                                        headingFont(), ReportItem::Align::Center),
+                                      i);
+        heading.canGrow = true;
+        band.items << heading;
     }
     return band;
 }
@@ -46,15 +78,14 @@ ReportBand row(const QList<Column>& columns)
 {
     ReportBand band;
     band.height = RowHeight;
-    rule(band, columns, 0, RowHeight, 0.25, QColor(), true);
-    qreal x = 0;
-    for (const Column& column : columns) {
-        ReportItem field = ReportItem::field(QRectF(x, 0, column.width, RowHeight), column.field, ReportFonts::body(10),
-                                             column.align, column.format);
+    rule(band, int(columns.size()), 0, RowHeight, 0.25, QColor());
+    for (int i = 0; i < columns.size(); ++i) {
+        const Column& column = columns[i];
+        ReportItem field = inColumn(
+            ReportItem::field(QRectF(0, 0, 0, RowHeight), column.field, cellFont(), column.align, column.format), i);
         field.direction = column.direction;
-        field.canGrow = column.canGrow;
+        field.canGrow = column.kind != ReportColumn::Kind::Figures;
         band.items << field;
-        x += column.width;
     }
     return band;
 }

@@ -61,4 +61,16 @@ QString format(const QVariant& value, ReportItem::Format format)
     return value.toString();
 }
 
+QString groupedSum(long double sum)
+{
+    const long double rounded = std::round(sum);
+    // Beyond what a 64-bit whole number holds, a double's digits are as good as any.
+    if (!std::isfinite(rounded) || std::fabs(rounded) >= 9e18L)
+        return GroupedNumber(double(sum));
+    QString digits = QString::number(qAbs(qint64(rounded)));
+    for (qsizetype at = digits.size() - 3; at > 0; at -= 3)
+        digits.insert(at, QLatin1Char(','));
+    return rounded < 0 ? QLatin1Char('-') + digits : digits;
+}
+
 } // namespace ReportValues

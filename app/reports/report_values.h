@@ -16,4 +16,7 @@ std::optional<double> number(const QVariant& value);
 // A value as printed: as it is, or grouped "#,##0" when it is a number; empty for NULL.
 QString format(const QVariant& value, ReportItem::Format format);
 
+// A total grouped "#,##0", exact to the rial up to 18 digits.
+QString groupedSum(long double sum);
+
 } // namespace ReportValues

@@ -1,9 +1,12 @@
 #include "settings/autostart.h"
 
+#include "data/complete_file.h"
+#include "data/failure_text.h"
+
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStandardPaths>
 
 namespace Autostart {
@@ -57,13 +60,18 @@ QString execLine(const QString& executable, const QString& dataDir)
     return asExecValue(quotedArgument(executable) + QLatin1String(" --data-dir ") + quotedArgument(dataDir));
 }
 
-bool setStartAtLogon(bool on, const QString& dataDir, const QString& executable)
+bool setStartAtLogon(bool on, const QString& dataDir, const QString& executable, QString* error)
 {
     const QString exe = executable.isEmpty() ? QCoreApplication::applicationFilePath() : executable;
-    QDir().mkpath(QFileInfo(entryPath()).absolutePath());
-    QSaveFile file(entryPath());
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Text))
+    const QString folder = QFileInfo(entryPath()).absolutePath();
+    if (!QDir().mkpath(folder)) {
+        if (error)
+            *error =
+                QStringLiteral(
+                    "فایل اجرای خودکار %1 نوشته نشد: پوشه %2 ساخته نمی‌شود.")
+                    .arg(FailureText::quotedPath(entryPath()), FailureText::quotedPath(folder));
         return false;
+    }
     QString text = QStringLiteral("[Desktop Entry]\n"
                                   "Type=Application\n"
                                   "Name=KAVIRO\n"
@@ -71,8 +79,7 @@ bool setStartAtLogon(bool on, const QString& dataDir, const QString& executable)
     text += QLatin1String("Exec=") + execLine(exe, dataDir) + QLatin1Char('\n');
     text += QLatin1String("Hidden=") + QLatin1String(on ? "false" : "true") + QLatin1Char('\n');
     text += QLatin1String("X-GNOME-Autostart-enabled=") + QLatin1String(on ? "true" : "false") + QLatin1Char('\n');
-    file.write(text.toUtf8());
-    return file.commit();
+    return CompleteFile::writeAll(entryPath(), text.toUtf8(), error);
 }
 
 bool isEnabled()

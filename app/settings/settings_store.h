@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QString>
 
 // The per-user preferences: string values addressed by section and key under the
@@ -8,14 +9,24 @@
 // stored folded to lower case. A value that was never written reads as "".
 //
 // The file lives in the user's configuration folder ($XDG_CONFIG_HOME), which is
-// looked up at every call so that tests can point it at a temporary folder.
+// looked up at every call so that tests can point it at a temporary folder. It holds
+// the password, so it is readable and writable by its owner only.
 namespace SettingsStore {
 
 inline constexpr const char* ApplicationName = "KAVIRO . 5.1";
 
+struct Value
+{
+    QString section;
+    QString key;
+    QString value;
+};
+
 QString read(const QString& section, const QString& key);
-// Returns false when the value could not be stored (for example a read-only file).
-bool write(const QString& section, const QString& key, const QString& value);
+// Stores the values together: all of them reach the file, or the file stays as it was and
+// false is returned with error set to a Persian sentence naming the file.
+bool write(const QList<Value>& values, QString* error = nullptr);
+bool write(const QString& section, const QString& key, const QString& value, QString* error = nullptr);
 
 // Readers that need a number keep their old value when the text is empty or not a number.
 bool readInt(const QString& section, const QString& key, int& value);

@@ -110,11 +110,11 @@ void ListFontWindow::showSample()
 
 void ListFontWindow::save()
 {
-    const bool saved = SettingsStore::write(Section, QStringLiteral("Font"), m_family->currentText()) &&
-                       SettingsStore::write(Section, QStringLiteral("FontSize"), m_size->currentText());
-    if (!saved)
-        Messages::show(this, QStringLiteral("قلم ثبت نشد: فايل تنظيمات برنامه قابل نوشتن نيست."),
-                       Messages::Icon::Critical);
+    QString error;
+    if (!SettingsStore::write({{Section, QStringLiteral("Font"), m_family->currentText()},
+                               {Section, QStringLiteral("FontSize"), m_size->currentText()}},
+                              &error))
+        Messages::show(this, QStringLiteral("قلم ثبت نشد.\n") + error, Messages::Icon::Critical);
     // The list takes the font for this session even when it could not be kept for the next.
     m_listFont = chosenFont();
     emit fontChanged(m_listFont);

@@ -63,9 +63,9 @@ QString OwnerNameWindow::mainWindowTitle(const QString& ownerName)
 void OwnerNameWindow::save()
 {
     const QString name = m_nameBox->text();
-    if (!SettingsStore::write(QStringLiteral("1"), QStringLiteral("2"), name)) {
-        Messages::show(this, QStringLiteral("نام ثبت نشد: فايل تنظيمات برنامه قابل نوشتن نيست."),
-                       Messages::Icon::Critical);
+    QString error;
+    if (!SettingsStore::write(QStringLiteral("1"), QStringLiteral("2"), name, &error)) {
+        Messages::show(this, QStringLiteral("نام ثبت نشد.\n") + error, Messages::Icon::Critical);
         return;
     }
     emit ownerNameChanged(name);

@@ -48,9 +48,9 @@ PasswordWindow::PasswordWindow(QWidget* parent) : QDialog(parent)
 
 void PasswordWindow::save()
 {
-    if (!SettingsStore::write(QStringLiteral("1"), QStringLiteral("3"), m_passwordBox->text())) {
-        Messages::show(this, QStringLiteral("رمز عبور ثبت نشد: فايل تنظيمات برنامه قابل نوشتن نيست."),
-                       Messages::Icon::Critical);
+    QString error;
+    if (!SettingsStore::write(QStringLiteral("1"), QStringLiteral("3"), m_passwordBox->text(), &error)) {
+        Messages::show(this, QStringLiteral("رمز عبور ثبت نشد.\n") + error, Messages::Icon::Critical);
         return;
     }
     Messages::show(this, QStringLiteral("ثبت شد"), Messages::Icon::None);

@@ -105,25 +105,20 @@ void PreferencesWindow::load()
 
 void PreferencesWindow::startAtLogonToggled(bool on)
 {
-    if (!Autostart::setStartAtLogon(on, m_dataDir, QCoreApplication::applicationFilePath()))
-        Messages::show(this,
-                       QStringLiteral("اجراي خودکار برنامه تنظيم نشد: ") + Autostart::entryPath() +
-                           QStringLiteral(" قابل نوشتن نيست."),
-                       Messages::Icon::Critical);
+    QString error;
+    if (!Autostart::setStartAtLogon(on, m_dataDir, QCoreApplication::applicationFilePath(), &error))
+        Messages::show(this, QStringLiteral("اجراي خودکار برنامه تنظيم نشد.\n") + error, Messages::Icon::Critical);
 }
 
 void PreferencesWindow::save()
 {
-    const QList<QPair<QString, QString>> values = {{QStringLiteral("1"), checkState(m_keyboardAtStart)},
-                                                   {QStringLiteral("2"), checkState(m_startAtLogon)},
-                                                   {QStringLiteral("3"), checkState(m_reminderAtStart)},
-                                                   {QStringLiteral("4"), m_dayCount->currentText()}};
-    bool saved = true;
-    for (const auto& [key, value] : values)
-        saved = SettingsStore::write(Section, key, value) && saved;
-    if (!saved) {
-        Messages::show(this, QStringLiteral("تنظيمات ثبت نشد: فايل تنظيمات برنامه قابل نوشتن نيست."),
-                       Messages::Icon::Critical);
+    QString error;
+    if (!SettingsStore::write({{Section, QStringLiteral("1"), checkState(m_keyboardAtStart)},
+                               {Section, QStringLiteral("2"), checkState(m_startAtLogon)},
+                               {Section, QStringLiteral("3"), checkState(m_reminderAtStart)},
+                               {Section, QStringLiteral("4"), m_dayCount->currentText()}},
+                              &error)) {
+        Messages::show(this, QStringLiteral("تنظيمات ثبت نشد.\n") + error, Messages::Icon::Critical);
         return;
     }
     Messages::show(this, QStringLiteral("اطاعلات درخواستي ثبت شد"), Messages::Icon::Information);

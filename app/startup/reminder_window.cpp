@@ -2,7 +2,9 @@
 
 #include "data/clock.h"
 #include "data/data_control.h"
+#include "data/database.h"
 #include "data/due_cheques.h"
+#include "data/failure_text.h"
 #include "settings/settings_store.h"
 #include "ui/messages.h"
 #include "ui/widgets.h"
@@ -91,9 +93,12 @@ void ReminderWindow::count()
     if (!m_cheques->refresh()) {
         m_dueCount = -1;
         m_count->setText(QStringLiteral("?"));
-        Messages::show(this,
-                       QStringLiteral("چک‌هاي سررسيد خوانده نشد: ") + m_cheques->lastError(),
-                       Messages::Icon::Critical);
+        Messages::show(
+            this,
+            FailureText::about(
+                QStringLiteral("چک‌هاي سررسيد از بانک اطلاعاتی %1 خوانده نشد."),
+                m_cheques->database().filePath(), m_cheques->lastError()),
+            Messages::Icon::Critical);
         return;
     }
     m_dueCount = m_cheques->recordCount();

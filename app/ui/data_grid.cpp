@@ -233,11 +233,14 @@ void DataGrid::restoreRowHeight()
 
 void DataGrid::saveWidths()
 {
+    // One write for all the columns: a drag of a column's edge saves at every step.
+    QList<SettingsStore::Value> widths;
     for (int column = 0; column < m_widthKeys.size(); ++column) {
         if (!m_widthKeys.at(column).isEmpty())
-            SettingsStore::write(m_widthSection, m_widthKeys.at(column),
-                                 QString::number(columnWidth(column) * TwipsPerPixel));
+            widths.append(
+                {m_widthSection, m_widthKeys.at(column), QString::number(columnWidth(column) * TwipsPerPixel)});
     }
+    SettingsStore::write(widths);
 }
 
 void DataGrid::saveRowHeight(int height)

@@ -4,8 +4,7 @@
 #include <QFile>
 #include <QString>
 
-#include <csignal>
-#include <sys/resource.h>
+#include "testing.h"
 
 inline QByteArray bytesOf(const QString& path)
 {
@@ -21,21 +20,8 @@ inline bool writeFile(const QString& path, const QByteArray& bytes)
 
 // While it lives, no file of the process may grow past two pages: a full disk, for the
 // superuser too.
-class DiskFull
+class DiskFull : public FileSizeLimit
 {
 public:
-    DiskFull()
-    {
-        std::signal(SIGXFSZ, SIG_IGN);
-        getrlimit(RLIMIT_FSIZE, &m_old);
-        rlimit limit = m_old;
-        limit.rlim_cur = 8192;
-        setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~DiskFull() { setrlimit(RLIMIT_FSIZE, &m_old); }
-    DiskFull(const DiskFull&) = delete;
-    DiskFull& operator=(const DiskFull&) = delete;
-
-private:
-    rlimit m_old{};
+    DiskFull() : FileSizeLimit(8192) {}
 };

@@ -305,7 +305,7 @@ private slots:
         log.answer(false);
         remove->click();
         QCOMPARE(log.lastText(),
-                 QStringLiteral("آيا مايل به حذف اين فايل ") + QStringLiteral("old") + QStringLiteral(" هستيد؟ "));
+                 QStringLiteral("آيا مايل به حذف اين فايل ") + QStringLiteral("old.bak") + QStringLiteral(" هستيد؟ "));
         QVERIFY(QFileInfo::exists(desk.folder.filePath(QStringLiteral("old.bak"))));
         log.answer(true);
         remove->click();

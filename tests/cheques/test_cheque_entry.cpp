@@ -2,6 +2,7 @@
 #include "data/clock.h"
 #include "data/data_control.h"
 #include "data/database.h"
+#include "data/failure_text.h"
 #include "numtype.h"
 #include "ui/date_box.h"
 #include "ui/jalali_picker.h"
@@ -386,7 +387,9 @@ private slots:
         desk.save();
         QCOMPARE(log.shown().size(), 1);
         QCOMPARE(log.shown().first().icon, Messages::Icon::Critical);
-        QVERIFY(log.lastText().startsWith(QStringLiteral("چک ذخیره نشد.")));
+        // A Persian sentence that names the file; the reason follows as a detail.
+        QVERIFY(log.lastText().startsWith(
+            QStringLiteral("چک در بانک اطلاعاتی %1 ذخیره نشد.").arg(FailureText::quotedPath(desk.db.filePath()))));
         QCOMPARE(desk.find<QLineEdit>("Text3")->text(), QStringLiteral("991"));
         QVERIFY(desk.rows().isEmpty());
     }

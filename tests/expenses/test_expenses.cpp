@@ -1,6 +1,7 @@
 #include "calendar/jalali.h"
 #include "data/clock.h"
 #include "data/expense_book.h"
+#include "data/failure_text.h"
 #include "expenses/expense_register.h"
 #include "settings/settings_store.h"
 #include "testing.h"
@@ -448,7 +449,8 @@ private slots:
         click("AeroButton10");
         QCOMPARE(log.shown().size(), 1);
         QCOMPARE(log.shown().first().icon, Messages::Icon::Critical);
-        QVERIFY(log.lastText().startsWith(QStringLiteral("هزینه ذخیره نشد.")));
+        QVERIFY(log.lastText().startsWith(QStringLiteral("هزینه در بانک اطلاعاتی %1 ذخیره نشد.")
+                                              .arg(FailureText::quotedPath(m_data->db().filePath()))));
         QCOMPARE(child<QLineEdit>("Text2")->text(), QStringLiteral("x"));
     }
 

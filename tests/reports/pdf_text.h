@@ -3,7 +3,9 @@
 #include "reports/report_engine.h"
 #include "reports/report_output.h"
 
+#include <QMap>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QStringList>
 #include <QTemporaryDir>
 
@@ -51,14 +53,15 @@ private:
 
 // Persian as pdftotext gives it back: presentation forms, bidi marks, and the Persian or
 // Arabic forms of yeh, kaf and heh depending on the font. Folded, a printed caption can be
-// compared with the text it was printed from.
+// compared with the text it was printed from. Tatweels go too: a narrow column prints its
+// stretched heading without them.
 inline QString folded(const QString& text)
 {
     QString plain = text.normalized(QString::NormalizationForm_KC);
     QString out;
     for (const QChar c : plain) {
         const char16_t u = c.unicode();
-        if ((u >= 0x202A && u <= 0x202E) || (u >= 0x2066 && u <= 0x2069) || u == 0x200E || u == 0x200F)
+        if ((u >= 0x202A && u <= 0x202E) || (u >= 0x2066 && u <= 0x2069) || u == 0x200E || u == 0x200F || u == 0x0640)
             continue;
         if (u == 0x06CC || u == 0x0649)
             out += QChar(0x064A);
@@ -70,4 +73,31 @@ inline QString folded(const QString& text)
             out += c;
     }
     return out;
+}
+
+constexpr double PointsPerMillimetre = 72 / 25.4;
+
+// Where a word is printed across the page, in points from its left edge.
+struct PdfWord
+{
+    double xMin;
+    double xMax;
+};
+
+// The words of the first page by their text (the last of the same text wins).
+inline QMap<QString, PdfWord> pdfWords(const QString& pdf)
+{
+    QProcess process;
+    process.start(QStringLiteral("pdftotext"),
+                  {QStringLiteral("-bbox"), QStringLiteral("-l"), QStringLiteral("1"), pdf, QStringLiteral("-")});
+    process.waitForFinished(60000);
+    const QString html = QString::fromUtf8(process.readAllStandardOutput());
+    QMap<QString, PdfWord> words;
+    const QRegularExpression word(
+        QStringLiteral("<word xMin=\"([0-9.]+)\" yMin=\"[0-9.]+\" xMax=\"([0-9.]+)\"[^>]*>([^<]*)</word>"));
+    for (auto it = word.globalMatch(html); it.hasNext();) {
+        const auto match = it.next();
+        words.insert(match.captured(3), {match.captured(1).toDouble(), match.captured(2).toDouble()});
+    }
+    return words;
 }

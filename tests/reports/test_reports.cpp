@@ -14,8 +14,8 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
-#include <QPrintPreviewDialog>
-#include <QPrintPreviewWidget>
+#include <QLineEdit>
+#include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
@@ -113,6 +113,39 @@ QStringList figuresBeside(const QString& text, const QString& caption)
     return {};
 }
 
+// The text with nothing between its letters: pdftotext may set a colon on either side of the
+// blank beside it and mirror the quotes around a value on a right-to-left line.
+QString squeezed(const QString& text)
+{
+    QString out;
+    for (const QChar c : folded(text)) {
+        if (c.isSpace())
+            continue;
+        out += c == QChar(0x00AB) || c == QChar(0x00BB) ? QLatin1Char('"') : c;
+    }
+    return out;
+}
+
+// Rials as large as a register holds: fifteen digits each, eighteen in the total of 120.
+const double Largest = 999999999999999.0;
+const QString LargestText = QStringLiteral("999,999,999,999,999");
+const QString LargestTotal = QStringLiteral("119,999,999,999,999,880");
+const QString LongBank = QStringLiteral("قرض الحسنه مهر ايران");
+const QString OtherLongBank = QStringLiteral("توسعه صادرات ايران");
+
+QString nationalNumber(int i)
+{
+    return QStringLiteral("14021234567890%1").arg(i, 2, 10, QLatin1Char('0'));
+}
+
+const QStringList ChequeCaptions = {QStringLiteral("تاريخ چک"),
+                                    QStringLiteral("شماره"),
+                                    QStringLiteral("نام بانک"),
+                                    QStringLiteral("مبلغ"),
+                                    QStringLiteral("شــــــــــــــــــــرح چک"),
+                                    QStringLiteral("نوع چک"),
+                                    QStringLiteral("وضعيت")};
+
 } // namespace
 
 class TestReports : public QObject
@@ -125,6 +158,8 @@ private:
     std::unique_ptr<PrintSettingsDialog> m_dialog;
     PdfText m_pdf;
     int m_presented = 0;
+    // The paper the presenter prints on through a QPrinter; none: a PDF of the report's own.
+    std::optional<QPageLayout> m_paper;
 
     template <typename T> T* child(QAnyStringView name) { return control<T>(m_dialog.get(), name); }
 
@@ -204,13 +239,46 @@ private:
         QCOMPARE(m_presented, before + 1);
     }
 
-    // Reports go into a PDF that the test reads back, instead of a preview window.
+    // Reports go into a PDF that the test reads back, instead of a preview window: written by
+    // the report itself, or printed on m_paper through a QPrinter as the preview prints.
     void readReports()
     {
         ReportPreview::setPresenter([this](ReportEngine& report, QWidget*) {
             ++m_presented;
-            QVERIFY2(m_pdf.render(report), qPrintable(m_pdf.error()));
+            if (!m_paper) {
+                QVERIFY2(m_pdf.render(report), qPrintable(m_pdf.error()));
+                return;
+            }
+            const QString path = m_pdf.folder() + QStringLiteral("/printed%1.pdf").arg(m_presented);
+            QPrinter printer(QPrinter::HighResolution);
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(path);
+            printer.setPageLayout(*m_paper);
+            QVERIFY2(report.print(printer), qPrintable(report.errorText()));
+            QVERIFY2(m_pdf.read(path), qPrintable(m_pdf.error()));
         });
+    }
+
+    void addLargeCheques()
+    {
+        inOneGo([this] {
+            for (int i = 0; i < 120; ++i)
+                m_data->addCheque(
+                    {{QStringLiteral("TCH"), QStringLiteral("1404/02/%1").arg(1 + i % 28, 2, 10, QLatin1Char('0'))},
+                     {QStringLiteral("Num"), nationalNumber(i)},
+                     {QStringLiteral("NBank"), i % 2 ? LongBank : OtherLongBank},
+                     {QStringLiteral("Mab"), Largest},
+                     {QStringLiteral("SH"), QStringLiteral("شرکت بازرگاني آريا بابت خريد عمده لوازم خانگي")},
+                     {QStringLiteral("V"), QStringLiteral("----")},
+                     {QStringLiteral("Prd"), i % 3 ? Received : Paid}});
+        });
+    }
+
+    // Types into a box one key a letter, as a Persian keyboard does.
+    static void typePersian(QWidget* box, const QString& text)
+    {
+        for (const QChar c : text)
+            QTest::sendKeyEvent(QTest::Click, box, Qt::Key_unknown, QString(c), Qt::NoModifier);
     }
 
 private slots:
@@ -218,6 +286,7 @@ private slots:
     void cleanupTestCase() { ReportPreview::setPresenter({}); }
     void init()
     {
+        m_paper.reset();
         Clock::set(QDateTime(QDate(2026, 12, 7), QTime(10, 0)));
         SettingsStore::write(QStringLiteral("1"), QStringLiteral("2"), Owner);
         m_data = std::make_unique<TestDatabase>();
@@ -243,6 +312,13 @@ private slots:
     void listsComeFromTheActiveCheques();
     void modeHidesCombinedSearch();
     void previewShowsTheReport();
+    void printsWholeOnEveryPaper_data();
+    void printsWholeOnEveryPaper();
+    void listSaysWhatItHolds_data();
+    void listSaysWhatItHolds();
+    void settingsSayWhichChoiceDecides();
+    void latinTextHasASansFace();
+    void expenseFiguresWholeOnA5();
 };
 
 void TestReports::chequeRules_data()
@@ -672,22 +748,220 @@ void TestReports::previewShowsTheReport()
     addCheques();
     open(QStringLiteral("1"));
     chooseFilter(1, QString());
-    // The program's own preview this time, closed as soon as it has laid out its pages.
+    // The program's own preview this time, closed with Escape once it shows its first page.
     ReportPreview::setPresenter({});
-    int pages = -1;
+    QString pages;
     QString title;
-    whenModal([&](QWidget* modal) {
-        if (auto* preview = qobject_cast<QPrintPreviewDialog*>(modal)) {
-            title = preview->windowTitle();
-            if (auto* widget = preview->findChild<QPrintPreviewWidget*>())
-                pages = widget->pageCount();
-        }
-        modal->close();
-    });
-    child<QPushButton>("AeroButton1")->click();
+    whenModal(
+        [&](QWidget* modal) {
+            title = modal->windowTitle();
+            pages = control<QLabel>(modal, "pageCountLabel")->text();
+            QTest::keyClick(modal, Qt::Key_Escape);
+        },
+        QStringLiteral("reportPreview"));
+    // Enter on the focused preview button opens it, as a click does.
+    auto* button = child<QPushButton>("AeroButton1");
+    button->setFocus();
+    QTest::keyClick(button, Qt::Key_Return);
     readReports();
-    QCOMPARE(pages, 1);
+    QCOMPARE(pages, QStringLiteral("از 1"));
     QCOMPARE(title, QStringLiteral("ليست چک ها"));
+}
+
+void TestReports::printsWholeOnEveryPaper_data()
+{
+    QTest::addColumn<int>("size");
+    QTest::addColumn<int>("orientation");
+    QTest::addColumn<bool>("printer");
+    QTest::newRow("A4 portrait, the report's own PDF") << int(QPageSize::A4) << int(QPageLayout::Portrait) << false;
+    QTest::newRow("A5 portrait through the printer") << int(QPageSize::A5) << int(QPageLayout::Portrait) << true;
+    QTest::newRow("A4 landscape through the printer") << int(QPageSize::A4) << int(QPageLayout::Landscape) << true;
+}
+
+// 15-digit amounts, their 18-digit total, 16-digit cheque numbers and long bank names print
+// whole on every paper, with every heading and the date, and nothing is elided.
+void TestReports::printsWholeOnEveryPaper()
+{
+    QFETCH(int, size);
+    QFETCH(int, orientation);
+    QFETCH(bool, printer);
+    if (printer)
+        m_paper = QPageLayout(QPageSize(QPageSize::PageSizeId(size)), QPageLayout::Orientation(orientation),
+                              QMarginsF(12, 12, 12, 12), QPageLayout::Millimeter);
+    addLargeCheques();
+    open(QStringLiteral("1"));
+    chooseFilter(1, QString());
+    printAndRead();
+    const QString text = m_pdf.text();
+    QVERIFY(!text.contains(QChar(0x2026)));
+    QCOMPARE(text.count(LargestText), 120);
+    for (int i = 0; i < 120; ++i)
+        QVERIFY2(text.contains(nationalNumber(i)), qPrintable(nationalNumber(i)));
+    QCOMPARE(figuresBeside(text, TotalCaption), QStringList{LargestTotal});
+    QCOMPARE(figuresBeside(text, CountCaption), QStringList{QStringLiteral("120")});
+    // A bank name may wrap at its blanks on narrow paper; its words are never cut.
+    const QString plain = folded(text);
+    for (const QString& bank : {LongBank, OtherLongBank}) {
+        if (size == int(QPageSize::A4))
+            QVERIFY2(plain.count(folded(bank)) >= 60, qPrintable(bank));
+        for (const QString& word : bank.split(QLatin1Char(' ')))
+            QVERIFY2(plain.count(folded(word)) >= 60, qPrintable(word));
+    }
+    // A heading may wrap at its blank where its column is narrow.
+    const QString first = folded(m_pdf.pages().first());
+    for (const QString& caption : ChequeCaptions) {
+        for (const QString& word : caption.split(QLatin1Char(' '), Qt::SkipEmptyParts))
+            QVERIFY2(first.contains(folded(word)), qPrintable(caption));
+    }
+    QVERIFY(first.contains(Today));
+    QVERIFY(squeezed(m_pdf.pages().first()).contains(squeezed(QStringLiteral("انتخاب: همه چک ها ؛ ترتيب: تاريخ چک"))));
+    // The headings come back on every page.
+    for (const QString& page : m_pdf.pages())
+        QVERIFY(folded(page).contains(folded(QStringLiteral("نام بانک"))));
+}
+
+void TestReports::listSaysWhatItHolds_data()
+{
+    QTest::addColumn<QString>("mode");
+    QTest::addColumn<int>("option");
+    QTest::addColumn<QString>("value");
+    QTest::addColumn<bool>("combined");
+    QTest::addColumn<QString>("line");
+    QTest::newRow("one bank") << "1" << 6 << Mellat << false << QStringLiteral("انتخاب: بانک «ملت» ؛ ترتيب: تاريخ چک");
+    QTest::newRow("one status") << "1" << 7 << Voided << false
+                                << QStringLiteral("انتخاب: وضعيت «باطل شد» ؛ ترتيب: تاريخ چک");
+    QTest::newRow("one kind") << "1" << 8 << Paid << false
+                              << QStringLiteral("انتخاب: نوع چک «پرداخت» ؛ ترتيب: تاريخ چک");
+    QTest::newRow("every cheque by bank")
+        << "1" << 2 << QString() << false << QStringLiteral("انتخاب: همه چک ها ؛ ترتيب: نام بانک");
+    QTest::newRow("bank and status together")
+        << "1" << 0 << QString() << true << QStringLiteral("انتخاب: بانک «ملت»، وضعيت «پاس شد» ؛ ترتيب: تاريخ چک");
+    QTest::newRow("the archive by entry date")
+        << "2" << 4 << QString() << false << QStringLiteral("انتخاب: همه چک هاي بايگاني ؛ ترتيب: تاريخ چک");
+    QTest::newRow("dates") << "1" << 9 << QString() << false << QStringLiteral("از تاريخ");
+}
+
+void TestReports::listSaysWhatItHolds()
+{
+    QFETCH(QString, mode);
+    QFETCH(int, option);
+    QFETCH(QString, value);
+    QFETCH(bool, combined);
+    QFETCH(QString, line);
+    addCheques();
+    addArchived("A01", "1402/01/01", Mellat, 100, Received);
+    open(mode);
+    if (combined) {
+        child<QCheckBox>("Check2")->click();
+        child<QCheckBox>("Check5")->click();
+        child<QCheckBox>("Check1")->click();
+        child<QComboBox>("Combo4")->setEditText(Mellat);
+        child<QComboBox>("Combo5")->setEditText(Passed);
+    } else {
+        chooseFilter(option, value);
+    }
+    if (option == 9) {
+        child<DateBox>("MaskEdBox1")->setText(QStringLiteral("1403/01/01"));
+        child<DateBox>("MaskEdBox2")->setText(QStringLiteral("1403/12/29"));
+    }
+    // The print settings show beforehand what the list will say.
+    const QString deciding = child<QLabel>("choiceLine")->text();
+    printAndRead();
+    const QString page = m_pdf.pages().first();
+    QVERIFY2(squeezed(page).contains(squeezed(line)), qPrintable(page.left(600)));
+    if (option == 9) {
+        const QString dated = folded(page).split(QLatin1Char('\n')).filter(folded(line)).value(0);
+        QVERIFY2(dated.contains(QStringLiteral("1403/01/01")) && dated.contains(QStringLiteral("1403/12/29")),
+                 qPrintable(dated));
+    }
+    QVERIFY2(squeezed(deciding).contains(squeezed(QString(line).remove(QStringLiteral("انتخاب: ")))),
+             qPrintable(deciding));
+}
+
+// A sort option picked earlier wins over a combined search filled in later; the print
+// settings say so, and say which choice will decide as the user goes on choosing.
+void TestReports::settingsSayWhichChoiceDecides()
+{
+    addCheques();
+    Messages::MessageLog log;
+    open(QStringLiteral("1"));
+    auto* line = child<QLabel>("choiceLine");
+    QCOMPARE(line->text(), QStringLiteral("هنوز فيلتر يا ترتيبي انتخاب نشده است."));
+    QTest::mouseClick(child<QRadioButton>("Option1"), Qt::LeftButton);
+    QCOMPARE(line->text(), QStringLiteral("چاپ مي شود: همه چک ها ؛ ترتيب: تاريخ چک"));
+
+    child<QCheckBox>("Check2")->click();
+    child<QCheckBox>("Check5")->click();
+    child<QCheckBox>("Check1")->click();
+    auto* bank = child<QComboBox>("Combo4");
+    bank->lineEdit()->clear();
+    typePersian(bank->lineEdit(), Mellat);
+    auto* status = child<QComboBox>("Combo5");
+    status->lineEdit()->clear();
+    typePersian(status->lineEdit(), Passed);
+    QVERIFY(line->text().startsWith(QStringLiteral("چاپ مي شود: همه چک ها ؛ ترتيب: تاريخ چک")));
+    QVERIFY(line->text().contains(QStringLiteral("جستجوي ترکيبي به کار نمي رود")));
+
+    // With a filter instead of the order, the combined search decides, and the filter is put aside.
+    chooseFilter(6, Saderat);
+    QVERIFY(line->text().startsWith(QStringLiteral("چاپ مي شود: بانک «ملت»، وضعيت «پاس شد»")));
+    QVERIFY(line->text().contains(QStringLiteral("فيلتر انتخاب شده به کار نمي رود")));
+    printAndRead();
+    QCOMPARE(marksIn(m_pdf.text(), QStringLiteral("C")).size(), 3);
+
+    // The bank alone is no combination: the bank filter decides again.
+    child<QCheckBox>("Check1")->click();
+    QVERIFY(line->text().startsWith(QStringLiteral("چاپ مي شود: بانک «صادرات»")));
+    QVERIFY(line->text().contains(QStringLiteral("بانک را همراه با وضعيت يا نوع چک مي خواهد")));
+    printAndRead();
+    QCOMPARE(marksIn(m_pdf.text(), QStringLiteral("C")), QStringList{QStringLiteral("C03")});
+
+    // The archive has no combined search to put aside.
+    m_dialog->hide();
+    m_dialog->setMode(QStringLiteral("2"));
+    m_dialog->show();
+    QCOMPARE(line->text(), QStringLiteral("چاپ مي شود: بانک «صادرات» ؛ ترتيب: تاريخ چک"));
+    QVERIFY(log.shown().isEmpty());
+}
+
+// Cheque numbers with letters and Latin bank names print in Noto Sans, not in a serif face.
+void TestReports::latinTextHasASansFace()
+{
+    m_data->addCheque({{QStringLiteral("TCH"), QStringLiteral("1404/01/01")},
+                       {QStringLiteral("Num"), QStringLiteral("AB-1234/X")},
+                       {QStringLiteral("NBank"), QStringLiteral("Bank Melli")},
+                       {QStringLiteral("Mab"), 1000},
+                       {QStringLiteral("SH"), QStringLiteral("Invoice 12 بابت کالا")}});
+    open(QStringLiteral("1"));
+    chooseFilter(1, QString());
+    printAndRead();
+    QVERIFY(m_pdf.text().contains(QStringLiteral("AB-1234/X")));
+    QProcess fonts;
+    fonts.start(QStringLiteral("pdffonts"), {m_pdf.folder() + QStringLiteral("/report1.pdf")});
+    QVERIFY(fonts.waitForFinished(60000));
+    const QString list = QString::fromUtf8(fonts.readAllStandardOutput());
+    QVERIFY2(list.contains(QStringLiteral("NotoSans-")), qPrintable(list));
+    for (const char* serif : {"Serif", "Nazli", "Times", "Liberation"})
+        QVERIFY2(!list.contains(QLatin1String(serif)), qPrintable(list));
+}
+
+void TestReports::expenseFiguresWholeOnA5()
+{
+    m_paper = QPageLayout(QPageSize(QPageSize::A5), QPageLayout::Portrait, QMarginsF(12, 12, 12, 12),
+                          QPageLayout::Millimeter);
+    inOneGo([this] {
+        for (int i = 1; i <= 120; ++i)
+            addExpense(i, "E01", LargestText);
+    });
+    previewExpenseReport(m_data->db(), nullptr);
+    const QString text = m_pdf.text();
+    QVERIFY(!text.contains(QChar(0x2026)));
+    QCOMPARE(text.count(LargestText), 120);
+    QCOMPARE(figuresBeside(text, QStringLiteral("جمع كل")), QStringList{LargestTotal});
+    const QString first = folded(m_pdf.pages().first());
+    for (const char* caption : {"تاريخ", "نوع هزينه", "شرح هزينه", "مبلغ"})
+        QVERIFY2(first.contains(folded(QString::fromUtf8(caption))), caption);
+    QVERIFY(squeezed(first).contains(squeezed(QStringLiteral("انتخاب: همه هزينه هاي دفتر ؛ ترتيب: ثبت در دفتر"))));
 }
 
 QTEST_MAIN(TestReports)

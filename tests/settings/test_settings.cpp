@@ -86,6 +86,22 @@ private slots:
         QCOMPARE(height, 1500.0);
     }
 
+    void severalValuesAreWrittenTogether()
+    {
+        QString error;
+        QVERIFY2(SettingsStore::write({{QStringLiteral("CD"), QStringLiteral("Font"), QStringLiteral("Nazli")},
+                                       {QStringLiteral("CD"), QStringLiteral("FontSize"), QStringLiteral("12")}},
+                                      &error),
+                 qPrintable(error));
+        QCOMPARE(SettingsStore::read(QStringLiteral("cd"), QStringLiteral("font")), QStringLiteral("Nazli"));
+        QCOMPARE(SettingsStore::read(QStringLiteral("cd"), QStringLiteral("fontsize")), QStringLiteral("12"));
+        // The other values of the file stay.
+        QVERIFY(SettingsStore::write(QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("فروشگاه")));
+        QVERIFY(SettingsStore::write(QStringLiteral("CD"), QStringLiteral("Font"), QStringLiteral("Titr")));
+        QCOMPARE(SettingsStore::read(QStringLiteral("1"), QStringLiteral("2")), QStringLiteral("فروشگاه"));
+        QCOMPARE(SettingsStore::read(QStringLiteral("CD"), QStringLiteral("FontSize")), QStringLiteral("12"));
+    }
+
     void autostartEntryOnAndOff()
     {
         const QString exe = QStringLiteral("/opt/my apps/KAVIRO");
