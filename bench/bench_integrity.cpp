@@ -2,10 +2,10 @@
 // main list opened while the check runs, and a cheque saved while it runs.
 //   kaviro_bench_integrity DIR     DIR/dbase.mdb is copied, the copy is used
 #include "cheques/main_window.h"
-#include "data/table_writer.h"
-#include "data/tables.h"
 #include "data/database.h"
 #include "data/integrity_check.h"
+#include "data/table_writer.h"
+#include "data/tables.h"
 #include "ui/messages.h"
 
 #include <QApplication>

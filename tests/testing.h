@@ -1,7 +1,10 @@
 #pragma once
 
+#include <QAnyStringView>
 #include <QByteArray>
+#include <QStringList>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QtGlobal>
 
 #include <cerrno>
@@ -11,9 +14,41 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+// Fails the running test with message and lets it go on (a QVERIFY in a helper could only
+// return from the helper). Outside a test function there is nothing to fail, so the test
+// program ends with the message. Once a test has failed, what follows from that failure is
+// only a warning: the first message is the one that says what went wrong.
+inline void failRunningTest(const QString& message)
+{
+    if (!QTest::runningTest())
+        qFatal("%s", qPrintable(message));
+    if (QTest::currentTestFailed()) {
+        qWarning("%s", qPrintable(message));
+        return;
+    }
+    QTest::qFail(qPrintable(message), __FILE__, __LINE__);
+}
+
+#ifdef QT_WIDGETS_LIB
+#include "ui/messages.h"
+#endif
+
+namespace Modal {
+
+// The modal windows awaited (see whenModal) that have not opened yet.
+inline QStringList& pending()
+{
+    static QStringList awaited;
+    return awaited;
+}
+
+} // namespace Modal
+
 // Gives a test program its own configuration folder, so that settings and autostart
 // entries written by the tests never touch the user's. Create one before anything
-// reads the settings; it lives for the whole test program.
+// reads the settings; it lives for the whole test program. In a program with windows it
+// also makes the message log fail the running test on a question with no answer queued
+// and on answers left unused.
 class TestEnvironment
 {
 public:
@@ -21,15 +56,28 @@ public:
     {
         qputenv("XDG_CONFIG_HOME", m_config.path().toUtf8());
         qputenv("XDG_RUNTIME_DIR", m_runtime.path().toUtf8());
+#ifdef QT_WIDGETS_LIB
+        Messages::MessageLog::setComplaintHandler(failRunningTest);
+#endif
     }
-    QString configDir() const { return m_config.path(); }
+    // A window still awaited when the test program ends never opened.
+    ~TestEnvironment()
+    {
+        if (!Modal::pending().isEmpty())
+            qFatal("awaited and never opened: %s", qPrintable(Modal::pending().join(QStringLiteral("; "))));
+    }
+    TestEnvironment(const TestEnvironment&) = delete;
+    TestEnvironment& operator=(const TestEnvironment&) = delete;
+
+    QString configDir() const
+    {
+        return m_config.path();
+    }
 
 private:
     QTemporaryDir m_config;
     QTemporaryDir m_runtime;
 };
-
-#include <QStringList>
 
 // The arguments a desktop starts for the Exec value of a desktop entry: the string escapes of the
 // value first (\s \n \t \r \\), then the double quotes of the arguments with their backslash
@@ -170,9 +218,6 @@ inline ChildEnd inChild(const std::function<QByteArray()>& work)
 #include "data/tables.h"
 
 #include <QSqlQuery>
-#include <QTimer>
-
-#include <functional>
 
 // A new database in a temporary data folder, open for the life of the object.
 class TestDatabase
@@ -197,20 +242,6 @@ private:
     Database::OpenResult m_opened = Database::OpenResult::Failed;
 };
 
-#ifdef QT_WIDGETS_LIB
-#include <QApplication>
-#include <QWidget>
-
-// The control of window with the given objectName; a missing control ends the test program,
-// since every later step would only fail less clearly.
-template <typename T> T* control(QWidget* window, const char* name)
-{
-    T* found = window->findChild<T*>(QString::fromLatin1(name));
-    if (!found)
-        qFatal("no control %s", name);
-    return found;
-}
-
 // The single value of a query, or an invalid QVariant.
 inline QVariant scalar(Database& database, const QString& sql)
 {
@@ -218,20 +249,108 @@ inline QVariant scalar(Database& database, const QString& sql)
     return query.exec(sql) && query.next() ? query.value(0) : QVariant();
 }
 
+#ifdef QT_WIDGETS_LIB
+#include <QApplication>
+#include <QDialog>
+#include <QElapsedTimer>
+#include <QPointer>
+#include <QTimer>
+#include <QWidget>
+
+#include <functional>
+
+// The control of a window (or of any object) with the given objectName. A missing control
+// ends the test program with its name, since every later step would only fail less clearly.
+template <typename T> T* control(const QObject* window, QAnyStringView name)
+{
+    T* found = window->findChild<T*>(name.toString());
+    if (!found)
+        qFatal("no %s named %s in %s", T::staticMetaObject.className(), qPrintable(name.toString()),
+               qPrintable(window->objectName()));
+    return found;
+}
+
+template <typename T> T* control(const QObject& window, QAnyStringView name)
+{
+    return control<T>(&window, name);
+}
+
+namespace Modal {
+
+// How long the modal helper waits for its window.
+constexpr int WaitMs = 5000;
+
+inline QString runningTest()
+{
+    if (!QTest::runningTest())
+        return QString();
+    QString test = QString::fromLatin1(QTest::currentTestFunction());
+    if (const char* tag = QTest::currentDataTag(); tag && *tag)
+        test += QLatin1Char('(') + QString::fromUtf8(tag) + QLatin1Char(')');
+    return test;
+}
+
+inline QString describe(const QWidget* window)
+{
+    return window->objectName() + QStringLiteral(" \"") + window->windowTitle() + QLatin1Char('"');
+}
+
+// Whatever modal window is open ends, so that the exec() a test is held in returns.
+inline void close(QWidget* window)
+{
+    if (auto* dialog = qobject_cast<QDialog*>(window))
+        dialog->done(QDialog::Rejected);
+    else
+        window->close();
+}
+
+} // namespace Modal
+
 // Runs action on the next modal window (the next one of that objectName, when a name is
 // given) as soon as it is open. For code paths that go through a real exec(): the action
-// must close the window.
-inline void whenModal(std::function<void(QWidget*)> action, const QString& name = QString())
+// must close the window. The wait fails the test when the window has not opened within a few
+// seconds (closing what is open instead, so that the test is not held for ever) or when its
+// test ends first; an action that leaves its window open fails the test too.
+inline void whenModal(std::function<void(QWidget*)> action, const QString& name = QString(), int waitMs = Modal::WaitMs)
 {
+    const QString awaited =
+        (name.isEmpty() ? QStringLiteral("A modal window") : QStringLiteral("The modal window ") + name) +
+        QStringLiteral(", awaited by ") + Modal::runningTest() + QStringLiteral(",");
+    Modal::pending() << awaited;
     auto* timer = new QTimer;
     timer->setInterval(10);
-    QObject::connect(timer, &QTimer::timeout, [timer, action, name] {
-        QWidget* modal = QApplication::activeModalWidget();
-        if (modal && (name.isEmpty() || modal->objectName() == name)) {
+    QElapsedTimer waited;
+    waited.start();
+    const QString test = Modal::runningTest();
+    QObject::connect(timer, &QTimer::timeout, [timer, action, name, awaited, test, waited, waitMs] {
+        auto finish = [timer, awaited] {
             timer->stop();
             timer->deleteLater();
+            Modal::pending().removeOne(awaited);
+        };
+        QWidget* modal = QApplication::activeModalWidget();
+        if (modal && (name.isEmpty() || modal->objectName() == name)) {
+            finish();
+            const QPointer<QWidget> window = modal;
             action(modal);
+            if (window && window->isVisible()) {
+                failRunningTest(QStringLiteral("The action on ") + Modal::describe(window) +
+                                QStringLiteral(" left it open"));
+                Modal::close(window);
+            }
+            return;
         }
+        const bool testOver = Modal::runningTest() != test;
+        if (!testOver && waited.elapsed() < waitMs)
+            return;
+        finish();
+        QString message = awaited + (testOver ? QStringLiteral(" never opened while that test ran")
+                                              : QStringLiteral(" did not open within %1 ms").arg(waitMs));
+        if (modal)
+            message += QStringLiteral("; open instead: ") + Modal::describe(modal);
+        failRunningTest(message);
+        if (modal && !testOver)
+            Modal::close(modal);
     });
     timer->start();
 }

@@ -4,6 +4,7 @@
 #include "cheques/main_window.h"
 #include "data/database.h"
 #include "shots.h"
+#include "testing.h"
 
 #include <QApplication>
 #include <QDir>
@@ -48,7 +49,7 @@ const ShotRegistrar restoreShot("restore", [](ShotContext& context) {
     window.show();
     window.setFolder(folder);
     // The newest backup chosen, as the user would before restoring it.
-    auto* files = window.findChild<QListWidget*>(QStringLiteral("File1"));
+    auto* files = control<QListWidget>(window, "File1");
     files->setCurrentRow(files->count() - 1);
     emit files->itemClicked(files->currentItem());
     settle();

@@ -9,6 +9,7 @@
 #include "data/tables.h"
 #include "numtype.h"
 #include "shots.h"
+#include "testing.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -73,15 +74,15 @@ void shootBanks(ShotContext& context)
     addSampleLedger(context.db);
     BanksWindow window(context.db, &context.main);
     window.banks().setCurrentRow(0);
-    window.findChild<QPushButton*>(QStringLiteral("AeroButton6"))->click();
-    window.findChild<QLineEdit*>(QStringLiteral("Text3"))->setText(QStringLiteral("واريز فروش نقدي"));
-    window.findChild<QPushButton*>(QStringLiteral("AeroButton11"))->click();
-    window.findChild<NumType*>(QStringLiteral("NumType1"))->setValue(15000000);
-    window.findChild<QComboBox*>(QStringLiteral("Combo1"))->setCurrentIndex(1);
+    control<QPushButton>(window, "AeroButton6")->click();
+    control<QLineEdit>(window, "Text3")->setText(QStringLiteral("واريز فروش نقدي"));
+    control<QPushButton>(window, "AeroButton11")->click();
+    control<NumType>(window, "NumType1")->setValue(15000000);
+    control<QComboBox>(window, "Combo1")->setCurrentIndex(1);
     // The description keeps the focus, with the caret after what was typed.
     window.show();
     QApplication::processEvents();
-    window.findChild<QLineEdit*>(QStringLiteral("Text3"))->deselect();
+    control<QLineEdit>(window, "Text3")->deselect();
     grabInto(window, context, QStringLiteral("banks"));
 }
 

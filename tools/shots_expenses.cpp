@@ -3,6 +3,7 @@
 #include "cheques/main_window.h"
 #include "expenses/expense_register.h"
 #include "shots.h"
+#include "testing.h"
 #include "ui/record_mode.h"
 
 #include <QPushButton>
@@ -13,9 +14,9 @@ namespace {
 const ShotRegistrar expenses("expenses", [](ShotContext& context) {
     ExpenseRegister window(context.db, &context.main);
     window.show();
-    auto* grid = window.findChild<QTableView*>(QStringLiteral("DataGrid1"));
+    auto* grid = control<QTableView>(window, "DataGrid1");
     grid->setCurrentIndex(grid->model()->index(6, 0));
-    window.findChild<QPushButton*>(QStringLiteral("AeroButton15"))->click();
+    control<QPushButton>(window, "AeroButton15")->click();
     grabInto(window, context, QStringLiteral("expenses"));
 });
 

@@ -2,6 +2,7 @@
 // offscreen, a pop-up menu is a window of its own, so it is painted in by hand.
 #include "cheques/main_window.h"
 #include "shots.h"
+#include "testing.h"
 
 #include <QApplication>
 #include <QMenu>
@@ -14,7 +15,7 @@ void menuBarShot(ShotContext& context)
 {
     MainWindow& window = context.main;
     QMenuBar* bar = window.menuBar();
-    auto* menu = window.findChild<QMenu*>(QStringLiteral("SETTing"));
+    auto* menu = control<QMenu>(window, "SETTing");
     const QRect item = bar->actionGeometry(menu->menuAction());
     menu->popup(bar->mapToGlobal(QPoint(item.right(), item.bottom() + 1)));
     QApplication::processEvents();

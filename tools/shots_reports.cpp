@@ -1,10 +1,10 @@
 // The first page of each printed report on the papers a shop prints on, as the preview shows it.
 #include "cheques/main_window.h"
 #include "data/cheque_status.h"
-#include "data/table_writer.h"
-#include "data/tables.h"
 #include "data/database.h"
 #include "data/report_queries.h"
+#include "data/table_writer.h"
+#include "data/tables.h"
 #include "reports/cheque_reports.h"
 #include "reports/expense_report.h"
 #include "reports/print_settings_dialog.h"
@@ -13,6 +13,7 @@
 #include "reports/report_preview_window.h"
 #include "samples.h"
 #include "shots.h"
+#include "testing.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -84,11 +85,11 @@ void addLongCheques(Database& db)
 const ShotRegistrar printSettings("print_settings", [](ShotContext& context) {
     PrintSettingsDialog dialog(context.db, &context.main);
     dialog.setMode(QStringLiteral("1"));
-    dialog.findChild<QRadioButton*>(QStringLiteral("Option6"))->click();
-    dialog.findChild<QComboBox*>(QStringLiteral("Combo1"))->setCurrentIndex(0);
-    dialog.findChild<QCheckBox*>(QStringLiteral("Check2"))->click();
-    dialog.findChild<QCheckBox*>(QStringLiteral("Check5"))->click();
-    dialog.findChild<QCheckBox*>(QStringLiteral("Check1"))->click();
+    control<QRadioButton>(dialog, "Option6")->click();
+    control<QComboBox>(dialog, "Combo1")->setCurrentIndex(0);
+    control<QCheckBox>(dialog, "Check2")->click();
+    control<QCheckBox>(dialog, "Check5")->click();
+    control<QCheckBox>(dialog, "Check1")->click();
     grabInto(dialog, context, QStringLiteral("print_settings"));
 });
 

@@ -2,13 +2,13 @@
 
 #include "backup/folder_browser.h"
 #include "backup/progress_pacer.h"
-#include "backup/window_parts.h"
 #include "calendar/jalali.h"
 #include "data/clock.h"
 #include "data/database_copy.h"
 #include "data/failure_text.h"
 #include "settings/settings_store.h"
 #include "ui/messages.h"
+#include "ui/widgets.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -53,28 +53,25 @@ BackupWindow::BackupWindow(Database& database, QWidget* parent)
 
 void BackupWindow::buildControls()
 {
-    using namespace WindowParts;
-    m_instruction = label(QStringLiteral("Label2"),
-                          QStringLiteral("لطفا مسير ذخيره نسخه پشتيبان بانک اطلاعاتي را انتخاب کنيد"), this);
-    m_nameLabel = label(QStringLiteral("Label3"), QStringLiteral("نام فايل نسخه پشتيبان"), this);
-    m_name = new QLineEdit(this);
-    m_name->setObjectName(QStringLiteral("Text2"));
+    using namespace Widgets;
+    m_instruction = label(this, "Label2", QStringLiteral("لطفا مسير ذخيره نسخه پشتيبان بانک اطلاعاتي را انتخاب کنيد"));
+    m_nameLabel = label(this, "Label3", QStringLiteral("نام فايل نسخه پشتيبان"));
+    m_name = textBox(this, "Text2");
     // Typed characters are refused with a word in eventFilter(); pasted text is held to the same rule.
     m_name->setValidator(new QRegularExpressionValidator(
         QRegularExpression(QStringLiteral("[^") + QRegularExpression::escape(Forbidden) + QStringLiteral("]*")),
         m_name));
-    m_pathLabel = label(QStringLiteral("Label1"), QStringLiteral("مسير کامل:"), this);
-    m_path = pathBox(QStringLiteral("Text1"), this);
-    m_showAll = tickBox(QStringLiteral("Chkall"), QStringLiteral("نمايش همه(*.*)"), this);
-    m_showHidden = tickBox(QStringLiteral("CHKhiden"), QStringLiteral("نمايش فايل هاي مخفي"), this);
-    m_saveButton = button(QStringLiteral("Command1"), QStringLiteral("ذخيره"), QStyle::SP_DialogSaveButton, this);
-    m_deleteButton = button(QStringLiteral("Command4"), QStringLiteral("حذف نسخه پشتيبان"), QStyle::SP_TrashIcon, this);
+    m_pathLabel = label(this, "Label1", QStringLiteral("مسير کامل:"));
+    m_path = pathBox(this, "Text1");
+    m_showAll = checkBox(this, "Chkall", QStringLiteral("نمايش همه(*.*)"));
+    m_showHidden = checkBox(this, "CHKhiden", QStringLiteral("نمايش فايل هاي مخفي"));
+    const Enter enter = Enter::PassesOn;
+    m_saveButton = button(this, "Command1", QStringLiteral("ذخيره"), enter, QStyle::SP_DialogSaveButton);
+    m_deleteButton = button(this, "Command4", QStringLiteral("حذف نسخه پشتيبان"), enter, QStyle::SP_TrashIcon);
     m_newFolderButton =
-        button(QStringLiteral("Command5"), QStringLiteral("ايجاد فولدر جديد"), QStyle::SP_FileDialogNewFolder, this);
-    m_exitButton =
-        button(QStringLiteral("Command2"), QStringLiteral("خروج از برنامه"), QStyle::SP_DialogCloseButton, this);
-    m_progress = new QProgressBar(this);
-    m_progress->setObjectName(QStringLiteral("ProgressBar1"));
+        button(this, "Command5", QStringLiteral("ايجاد فولدر جديد"), enter, QStyle::SP_FileDialogNewFolder);
+    m_exitButton = button(this, "Command2", QStringLiteral("خروج از برنامه"), enter, QStyle::SP_DialogCloseButton);
+    m_progress = named(new QProgressBar(this), "ProgressBar1");
 
     auto* deleteAction = new QAction(QStringLiteral("حذف بانک اطلاعاتي"), m_browser->fileList());
     deleteAction->setObjectName(QStringLiteral("DEL"));

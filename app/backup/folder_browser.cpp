@@ -5,7 +5,6 @@
 #include <QFileInfo>
 #include <QFileSystemModel>
 #include <QGridLayout>
-#include <QHeaderView>
 #include <QListWidget>
 #include <QSignalBlocker>
 #include <QStorageInfo>

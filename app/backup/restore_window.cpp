@@ -2,10 +2,10 @@
 
 #include "backup/folder_browser.h"
 #include "backup/progress_pacer.h"
-#include "backup/window_parts.h"
 #include "data/database_copy.h"
 #include "settings/settings_store.h"
 #include "ui/messages.h"
+#include "ui/widgets.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -41,16 +41,15 @@ RestoreWindow::RestoreWindow(Database& database, QWidget* parent)
 
 void RestoreWindow::buildControls()
 {
-    using namespace WindowParts;
-    m_instruction = label(QStringLiteral("Label2"),
-                          QStringLiteral("لطفا مسير بازيابي نسخه پشتيبان بانک اطلاعاتي را انتخاب کنيد"), this);
-    m_pathLabel = label(QStringLiteral("Label1"), QStringLiteral("مسير کامل:"), this);
-    m_path = pathBox(QStringLiteral("Text1"), this);
-    m_showHidden = tickBox(QStringLiteral("CHKhiden"), QStringLiteral("نمايش فايل هاي مخفي"), this);
-    m_restoreButton = button(QStringLiteral("Command1"), QStringLiteral("بازيابي"), QStyle::SP_BrowserReload, this);
-    m_exitButton = button(QStringLiteral("Command2"), QStringLiteral("خروج"), QStyle::SP_DialogCloseButton, this);
-    m_progress = new QProgressBar(this);
-    m_progress->setObjectName(QStringLiteral("ProgressBar1"));
+    using namespace Widgets;
+    m_instruction =
+        label(this, "Label2", QStringLiteral("لطفا مسير بازيابي نسخه پشتيبان بانک اطلاعاتي را انتخاب کنيد"));
+    m_pathLabel = label(this, "Label1", QStringLiteral("مسير کامل:"));
+    m_path = pathBox(this, "Text1");
+    m_showHidden = checkBox(this, "CHKhiden", QStringLiteral("نمايش فايل هاي مخفي"));
+    m_restoreButton = button(this, "Command1", QStringLiteral("بازيابي"), Enter::PassesOn, QStyle::SP_BrowserReload);
+    m_exitButton = button(this, "Command2", QStringLiteral("خروج"), Enter::PassesOn, QStyle::SP_DialogCloseButton);
+    m_progress = named(new QProgressBar(this), "ProgressBar1");
 }
 
 void RestoreWindow::buildLayout()

@@ -1,6 +1,5 @@
 #include "banks/bank_edit_group.h"
 
-#include "banks/form_controls.h"
 #include "data/bank_ledger.h"
 #include "data/data_control.h"
 #include "data/database.h"
@@ -8,6 +7,7 @@
 #include "data/tables.h"
 #include "ui/enter_path.h"
 #include "ui/messages.h"
+#include "ui/widgets.h"
 
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -55,28 +55,25 @@ public:
 
 BankEditGroup::BankEditGroup(DataControl& banks, QWidget* parent) : QGroupBox(Caption, parent), m_banks(banks)
 {
-    using FormControls::fieldLabel;
+    using namespace Widgets;
     setObjectName(QStringLiteral("AeroGroupBox1"));
-    m_name = new QLineEdit(this);
-    m_name->setObjectName(QStringLiteral("Text1"));
-    m_account = new QLineEdit(this);
-    m_account->setObjectName(QStringLiteral("Text2"));
+    m_name = textBox(this, "Text1");
+    m_account = textBox(this, "Text2");
     m_account->setValidator(new AccountNumberValidator(m_account));
     // An account number reads from left to right also in a right-to-left window.
     m_account->setLayoutDirection(Qt::LeftToRight);
     m_account->setAlignment(Qt::AlignRight | Qt::AlignAbsolute | Qt::AlignVCenter);
-    m_branch = new QLineEdit(this);
-    m_branch->setObjectName(QStringLiteral("Text4"));
-    m_saveButton = FormControls::button("AeroButton4", QStringLiteral("ثبت"), this, QStyle::SP_DialogSaveButton);
+    m_branch = textBox(this, "Text4");
     // Enter on the save button, reached along the Enter path, saves.
-    m_saveButton->setAutoDefault(true);
-    m_cancelButton = FormControls::button("AeroButton5", QStringLiteral("بازگشت"), this, QStyle::SP_DialogCancelButton);
+    m_saveButton = button(this, "AeroButton4", QStringLiteral("ثبت"), Enter::Presses, QStyle::SP_DialogSaveButton);
+    m_cancelButton =
+        button(this, "AeroButton5", QStringLiteral("بازگشت"), Enter::PassesOn, QStyle::SP_DialogCancelButton);
 
     auto* form = new QFormLayout;
     form->setLabelAlignment(Qt::AlignLeading | Qt::AlignVCenter);
-    form->addRow(fieldLabel("Label1", QStringLiteral("نام بانک"), this), m_name);
-    form->addRow(fieldLabel("Label2", QStringLiteral("شماره حساب"), this), m_account);
-    form->addRow(fieldLabel("Label7", QStringLiteral("كد و نام شعبه"), this), m_branch);
+    form->addRow(fieldLabel(this, "Label1", QStringLiteral("نام بانک")), m_name);
+    form->addRow(fieldLabel(this, "Label2", QStringLiteral("شماره حساب")), m_account);
+    form->addRow(fieldLabel(this, "Label7", QStringLiteral("كد و نام شعبه")), m_branch);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
     buttons->addWidget(m_saveButton);

@@ -21,7 +21,6 @@ public:
     // The selected bank's columns, which every save then writes back to that bank, however
     // the list's selection moves meanwhile. Does nothing when no bank is selected.
     void openEdit();
-    bool isNewMode() const { return m_newBank; }
 
 private:
     void save();

@@ -1,7 +1,6 @@
 #include "banks/banks_window.h"
 
 #include "banks/bank_edit_group.h"
-#include "banks/form_controls.h"
 #include "banks/ledger_entry_group.h"
 #include "banks/statement_window.h"
 #include "data/bank_ledger.h"
@@ -12,9 +11,9 @@
 #include "settings/setting_keys.h"
 #include "ui/data_grid.h"
 #include "ui/messages.h"
+#include "ui/widgets.h"
 
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QKeyEvent>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -26,20 +25,6 @@ const QString HasLines = QStringLiteral("  ابتدا شما بايد وضعيت
 const QString DeleteQuestion = QStringLiteral(" بانک مورد نظر از ليست حذف شود ؟ ");
 const QString NotDeleted = QStringLiteral("بانک از بانک اطلاعاتی %1 حذف نشد.");
 const QString LinesUnread = QStringLiteral("سطرهای حساب این بانک خوانده نشد.");
-
-QString blanksBefore(int blanks, const QString& caption)
-{
-    return QString(blanks, QLatin1Char(' ')) + caption;
-}
-
-// A group that is closed keeps its place, so that the window does not jump as groups open.
-void keepPlaceWhenHidden(QWidget* widget)
-{
-    QSizePolicy policy = widget->sizePolicy();
-    policy.setRetainSizeWhenHidden(true);
-    widget->setSizePolicy(policy);
-    widget->hide();
-}
 
 } // namespace
 
@@ -56,28 +41,33 @@ BanksWindow::BanksWindow(Database& database, QWidget* parent)
 
 void BanksWindow::buildControls()
 {
-    using FormControls::button;
-    m_grid = new DataGrid(this);
-    m_grid->setObjectName(QStringLiteral("DataGrid1"));
+    using namespace Widgets;
+    m_grid = named(new DataGrid(this), "DataGrid1");
     m_grid->bind(m_banks, {BankTable::BankName, BankTable::Account, BankTable::Branch},
-                 {blanksBefore(18, QStringLiteral("نام بانك")), blanksBefore(16, QStringLiteral("شماره حساب")),
-                  blanksBefore(15, QStringLiteral("كد و نام شعبه"))});
-    FormControls::designedHeader(m_grid->horizontalHeader());
+                 {DataGrid::indented(18, QStringLiteral("نام بانك")),
+                  DataGrid::indented(16, QStringLiteral("شماره حساب")),
+                  DataGrid::indented(15, QStringLiteral("كد و نام شعبه"))});
+    m_grid->useDesignedHeader();
     m_grid->setDesignedWidths({190, 190, 220});
     m_grid->keepWidthsIn(Settings::BankListSection, {QString(), QStringLiteral("1"), QStringLiteral("2")});
     m_grid->setMinimumSize(640, 260);
 
-    auto* newBank = button("AeroButton1", QStringLiteral("اضافـــه کردن"), this, QStyle::SP_FileIcon);
-    auto* editBank = button("AeroButton2", QStringLiteral("ويرايــــــــــش"), this, QStyle::SP_FileDialogDetailedView);
-    auto* deleteBank = button("AeroButton3", QStringLiteral("حـــذف کردن"), this, QStyle::SP_TrashIcon);
-    auto* addLine = button("AeroButton6", QStringLiteral("اضافه به حساب"), this, QStyle::SP_FileDialogNewFolder);
-    auto* statement = button("AeroButton8", QStringLiteral("صورتحساب"), this, QStyle::SP_FileDialogContentsView);
-    auto* close = button("AeroButton9", QStringLiteral("بازگشت"), this, QStyle::SP_DialogCloseButton);
+    const Enter enter = Enter::PassesOn;
+    auto* newBank = button(this, "AeroButton1", QStringLiteral("اضافـــه کردن"), enter, QStyle::SP_FileIcon);
+    auto* editBank =
+        button(this, "AeroButton2", QStringLiteral("ويرايــــــــــش"), enter, QStyle::SP_FileDialogDetailedView);
+    auto* deleteBank = button(this, "AeroButton3", QStringLiteral("حـــذف کردن"), enter, QStyle::SP_TrashIcon);
+    auto* addLine = button(this, "AeroButton6", QStringLiteral("اضافه به حساب"), enter, QStyle::SP_FileDialogNewFolder);
+    auto* statement = button(this, "AeroButton8", QStringLiteral("صورتحساب"), enter, QStyle::SP_FileDialogContentsView);
+    auto* close = button(this, "AeroButton9", QStringLiteral("بازگشت"), enter, QStyle::SP_DialogCloseButton);
 
+    // A group that is closed keeps its place, so that the window does not jump as groups open.
     m_bankGroup = new BankEditGroup(*m_banks, this);
     m_entryGroup = new LedgerEntryGroup(m_database, *m_banks, this);
-    keepPlaceWhenHidden(m_bankGroup);
-    keepPlaceWhenHidden(m_entryGroup);
+    for (QWidget* group : {static_cast<QWidget*>(m_bankGroup), static_cast<QWidget*>(m_entryGroup)}) {
+        keepPlaceWhenHidden(group);
+        group->hide();
+    }
 
     auto* buttons = new QVBoxLayout;
     for (QPushButton* b : {newBank, editBank, deleteBank, addLine, statement}) {

@@ -1,6 +1,5 @@
 #include "banks/ledger_entry_group.h"
 
-#include "banks/form_controls.h"
 #include "calendar/jalali.h"
 #include "data/bank_ledger.h"
 #include "data/clock.h"
@@ -12,6 +11,7 @@
 #include "ui/date_box.h"
 #include "ui/enter_path.h"
 #include "ui/messages.h"
+#include "ui/widgets.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -38,33 +38,28 @@ const QString EmptyDate = QStringLiteral("____/__/__");
 LedgerEntryGroup::LedgerEntryGroup(Database& database, DataControl& banks, QWidget* parent)
     : QGroupBox(Caption, parent), m_database(database), m_banks(banks)
 {
-    using FormControls::fieldLabel;
+    using namespace Widgets;
     setObjectName(QStringLiteral("AeroGroupBox2"));
 
-    m_kind = new QComboBox(this);
-    m_kind->setObjectName(QStringLiteral("Combo1"));
+    m_kind = comboBox(this, "Combo1");
     m_kind->addItems({Debit, Credit});
     m_kind->setPlaceholderText(KindPrompt);
     m_kind->setCurrentIndex(-1);
 
-    m_description = new QLineEdit(this);
-    m_description->setObjectName(QStringLiteral("Text3"));
+    m_description = textBox(this, "Text3");
 
-    m_date = new DateBox(this);
-    m_date->setObjectName(QStringLiteral("MaskEdBox1"));
-    m_date->setToolTip(QStringLiteral("درج تاريخ"));
-    m_todayButton = FormControls::button("AeroButton11", QStringLiteral("<<"), this);
-    m_todayButton->setToolTip(QStringLiteral("در ج تاريخ امروز"));
+    m_date = dateBox(this, "MaskEdBox1", QStringLiteral("درج تاريخ"));
+    m_todayButton =
+        button(this, "AeroButton11", QStringLiteral("<<"), Enter::PassesOn, NoIcon, QStringLiteral("در ج تاريخ امروز"));
     m_todayButton->setFixedWidth(m_todayButton->fontMetrics().horizontalAdvance(m_todayButton->text()) + 28);
 
-    m_amount = new NumType(this);
-    m_amount->setObjectName(QStringLiteral("NumType1"));
+    m_amount = named(new NumType(this), "NumType1");
     m_amount->setToolTip(QStringLiteral("مبلغ چک مورد نظر"));
 
-    m_postButton = FormControls::button("AeroButton10", QStringLiteral("ثبت"), this, QStyle::SP_DialogSaveButton);
     // Enter on the post button, reached along the Enter path, posts.
-    m_postButton->setAutoDefault(true);
-    m_closeButton = FormControls::button("AeroButton7", QStringLiteral("بازگشت"), this, QStyle::SP_DialogCancelButton);
+    m_postButton = button(this, "AeroButton10", QStringLiteral("ثبت"), Enter::Presses, QStyle::SP_DialogSaveButton);
+    m_closeButton =
+        button(this, "AeroButton7", QStringLiteral("بازگشت"), Enter::PassesOn, QStyle::SP_DialogCancelButton);
 
     auto* dateRow = new QHBoxLayout;
     dateRow->setSpacing(6);
@@ -74,13 +69,13 @@ LedgerEntryGroup::LedgerEntryGroup(Database& database, DataControl& banks, QWidg
 
     auto* grid = new QGridLayout;
     grid->setHorizontalSpacing(10);
-    grid->addWidget(fieldLabel("Label6", QStringLiteral(" :نوع "), this), 0, 0);
+    grid->addWidget(fieldLabel(this, "Label6", QStringLiteral(" :نوع ")), 0, 0);
     grid->addWidget(m_kind, 0, 1);
-    grid->addWidget(fieldLabel("Label3", QStringLiteral(":شرح "), this), 1, 0);
+    grid->addWidget(fieldLabel(this, "Label3", QStringLiteral(":شرح ")), 1, 0);
     grid->addWidget(m_description, 1, 1);
-    grid->addWidget(fieldLabel("Label4", QStringLiteral(":تاريخ "), this), 2, 0);
+    grid->addWidget(fieldLabel(this, "Label4", QStringLiteral(":تاريخ ")), 2, 0);
     grid->addLayout(dateRow, 2, 1);
-    grid->addWidget(fieldLabel("Label5", QStringLiteral(" : مبلغ "), this), 3, 0);
+    grid->addWidget(fieldLabel(this, "Label5", QStringLiteral(" : مبلغ ")), 3, 0);
     grid->addWidget(m_amount, 3, 1);
     grid->setColumnStretch(1, 1);
 

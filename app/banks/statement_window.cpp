@@ -1,7 +1,6 @@
 // The statement window is designed 960 × 520 and read from the right; the resizer scales it.
 #include "banks/statement_window.h"
 
-#include "banks/form_controls.h"
 #include "data/bank_ledger.h"
 #include "data/data_control.h"
 #include "data/database.h"
@@ -12,10 +11,10 @@
 #include "tolvan_resizer.h"
 #include "ui/data_grid.h"
 #include "ui/messages.h"
+#include "ui/widgets.h"
 #include "words/amount_words.h"
 #include "words/number_format.h"
 
-#include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -30,18 +29,6 @@ const QString CaptionStart = QStringLiteral("صورتحساب بانك");
 const QString DeleteQuestion = QStringLiteral(" آيا مطمئن به حذف اين گزينه از ليست هستيد! ");
 const QString NotDeleted = QStringLiteral("سطر حساب از بانک اطلاعاتی %1 حذف نشد.");
 
-// Places a child by its distance from the right edge of the window, the way it is read.
-template <typename W> W* place(W* widget, int fromRight, int top, int width, int height)
-{
-    widget->setGeometry(DesignedWidth - fromRight - width, top, width, height);
-    return widget;
-}
-
-QString blanksBefore(int blanks, const QString& caption)
-{
-    return QString(blanks, QLatin1Char(' ')) + caption;
-}
-
 } // namespace
 
 StatementWindow::StatementWindow(Database& database, qint64 bankId, const QString& bankName, QWidget* parent)
@@ -50,8 +37,8 @@ StatementWindow::StatementWindow(Database& database, qint64 bankId, const QStrin
     setObjectName(QStringLiteral("Form10"));
     setWindowTitle(CaptionStart + QStringLiteral("     ") + bankName);
     setLayoutDirection(Qt::RightToLeft);
-    buildControls();
     resize(DesignedWidth, DesignedHeight);
+    buildControls();
     // The resizer records the designed layout at the first show and scales it from then on.
     auto* resizer = new Tolvan_Resizer(this);
     resizer->setFullscreen(false);
@@ -60,43 +47,39 @@ StatementWindow::StatementWindow(Database& database, qint64 bankId, const QStrin
 
 void StatementWindow::buildControls()
 {
-    using FormControls::fieldLabel;
-    m_grid = place(new DataGrid(this), 10, 10, 940, 420);
-    m_grid->setObjectName(QStringLiteral("DataGrid1"));
+    using namespace Widgets;
+    m_grid = place(named(new DataGrid(this), "DataGrid1"), 10, 10, 940, 420);
     m_grid->bind(m_lines,
                  {LedgerTable::Row, LedgerTable::BankId, LedgerTable::Date, LedgerTable::Transfer,
                   LedgerTable::Description, LedgerTable::Debit, LedgerTable::Credit, LedgerTable::Sum},
-                 {QStringLiteral("R"), QStringLiteral("ID"), blanksBefore(10, QStringLiteral("تاريخ")),
-                  QStringLiteral("شماره حواله"), blanksBefore(55, QStringLiteral("شرح")), QStringLiteral("بدهکاري"),
-                  QStringLiteral("بستانکاري"), blanksBefore(18, QStringLiteral("مبلغ"))},
+                 {QStringLiteral("R"), QStringLiteral("ID"), DataGrid::indented(10, QStringLiteral("تاريخ")),
+                  QStringLiteral("شماره حواله"), DataGrid::indented(55, QStringLiteral("شرح")),
+                  QStringLiteral("بدهکاري"), QStringLiteral("بستانکاري"),
+                  DataGrid::indented(18, QStringLiteral("مبلغ"))},
                  {LedgerTable::Debit, LedgerTable::Credit, LedgerTable::Sum});
-    FormControls::designedHeader(m_grid->horizontalHeader());
+    m_grid->useDesignedHeader();
     m_grid->setDesignedWidths({40, 36, 100, 90, 320, 105, 105, 110});
     m_grid->keepWidthsIn(Settings::StatementListSection,
                          {QString(), QString(), QStringLiteral("0"), QStringLiteral("1"), QStringLiteral("2"),
                           QStringLiteral("3"), QStringLiteral("4"), QStringLiteral("5")});
 
-    place(fieldLabel("Label1", QStringLiteral("بدهکار"), this), 10, 444, 60, 30);
-    m_debits = place(new NumType(this), 75, 444, 160, 30);
-    m_debits->setObjectName(QStringLiteral("NumType3"));
-    place(fieldLabel("Label2", QStringLiteral("بستانکار"), this), 255, 444, 70, 30);
-    m_credits = place(new NumType(this), 330, 444, 160, 30);
-    m_credits->setObjectName(QStringLiteral("NumType2"));
-    place(fieldLabel("Label3", QStringLiteral(" :مانده "), this), 510, 444, 60, 30);
-    m_balance = place(new QLineEdit(this), 575, 444, 170, 30);
-    m_balance->setObjectName(QStringLiteral("Text1"));
+    place(fieldLabel(this, "Label1", QStringLiteral("بدهکار")), 10, 444, 60, 30);
+    m_debits = place(named(new NumType(this), "NumType3"), 75, 444, 160, 30);
+    place(fieldLabel(this, "Label2", QStringLiteral("بستانکار")), 255, 444, 70, 30);
+    m_credits = place(named(new NumType(this), "NumType2"), 330, 444, 160, 30);
+    place(fieldLabel(this, "Label3", QStringLiteral(" :مانده ")), 510, 444, 60, 30);
     // The balance is computed, never typed; it reads from left to right like any number.
-    m_balance->setReadOnly(true);
+    m_balance = place(readOnlyBox(this, "Text1"), 575, 444, 170, 30);
     m_balance->setLayoutDirection(Qt::LeftToRight);
     m_balance->setAlignment(Qt::AlignRight | Qt::AlignAbsolute | Qt::AlignVCenter);
     for (NumType* total : {m_debits, m_credits})
         total->setLocked(true);
 
     auto* remove =
-        place(FormControls::button("AeroButton2", QStringLiteral("حذف سلول انتخابي"), this, QStyle::SP_TrashIcon), 10,
-              480, 170, 32);
-    auto* back = place(FormControls::button("AeroButton1", QStringLiteral("بازگشت"), this, QStyle::SP_ArrowBack), 190,
-                       480, 120, 32);
+        place(button(this, "AeroButton2", QStringLiteral("حذف سلول انتخابي"), Enter::PassesOn, QStyle::SP_TrashIcon),
+              10, 480, 170, 32);
+    auto* back = place(button(this, "AeroButton1", QStringLiteral("بازگشت"), Enter::PassesOn, QStyle::SP_ArrowBack),
+                       190, 480, 120, 32);
     connect(remove, &QPushButton::clicked, this, &StatementWindow::deleteLine);
     connect(back, &QPushButton::clicked, this, &QDialog::accept);
 }

@@ -19,7 +19,6 @@ public:
     StatementWindow(Database& database, qint64 bankId, const QString& bankName, QWidget* parent = nullptr);
 
     DataControl& lines() const { return *m_lines; }
-    qint64 bankId() const { return m_bankId; }
 
 public slots:
     // Reads the bank's lines again and recomputes the totals and the balance.

@@ -8,16 +8,18 @@
 #include "settings/setting_keys.h"
 #include "ui/data_grid.h"
 #include "ui/date_box.h"
-#include "ui/designed_layout.h"
 #include "ui/enter_path.h"
+#include "ui/widgets.h"
 
 #include <QAction>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPushButton>
 
-using namespace DesignedLayout;
+using namespace Widgets;
 
 namespace {
 
@@ -35,12 +37,12 @@ void ArchiveWindow::buildControls()
 
     // Search row.
     place(label(this, "Label1", QStringLiteral("جستجو :")), 10, 12, 55, 26);
-    m_searchColumn = place(named(new QComboBox(this), "Combo1"), 70, 12, 160, 26);
+    m_searchColumn = place(comboBox(this, "Combo1"), 70, 12, 160, 26);
     m_searchColumn->setPlaceholderText(QStringLiteral("... انتخاب"));
     m_searchColumn->addItems({QStringLiteral("نام بانک"), QStringLiteral("شماره چک"), QStringLiteral("شرح چک"),
                               QStringLiteral("مبلغ چک"), QStringLiteral("وضعيت چک"), QStringLiteral("نــــوع چـــك")});
     m_searchColumn->setCurrentIndex(-1);
-    m_searchText = place(named(new QLineEdit(this), "Text1"), 240, 12, 280, 26);
+    m_searchText = place(textBox(this, "Text1"), 240, 12, 280, 26);
     m_searchText->setClearButtonEnabled(true);
 
     // The list.
@@ -51,20 +53,19 @@ void ArchiveWindow::buildControls()
                           QStringLiteral("4"), QStringLiteral("5"), QStringLiteral("6")});
     m_grid->setDesignedWidths({85, 200, 100, 80, 75, 65, 75});
 
-    // Buttons beside the list; the way back sits level with the foot of the list.
-    place(button(this, "AeroButton3", QStringLiteral("حذف"), QStringLiteral("حذف سلول انتخابي"), QStyle::SP_TrashIcon),
+    // Buttons beside the list; the way back sits level with the foot of the list. Enter belongs
+    // to the box it is typed in (the date boxes pass it on); it must not press a button of the
+    // window, least of all the delete button.
+    place(button(this, "AeroButton3", QStringLiteral("حذف"), Enter::PassesOn, QStyle::SP_TrashIcon,
+                 QStringLiteral("حذف سلول انتخابي")),
           740, GridTop, 150, 40);
-    place(button(this, "AeroButton4", QStringLiteral("چاپ"), QString(), QStyle::SP_FileDialogContentsView), 740,
+    place(button(this, "AeroButton4", QStringLiteral("چاپ"), Enter::PassesOn, QStyle::SP_FileDialogContentsView), 740,
           GridTop + 50, 150, 40);
-    place(button(this, "AeroButton1", QStringLiteral("بازگشت"), QString(), QStyle::SP_ArrowBack), 740,
+    place(button(this, "AeroButton1", QStringLiteral("بازگشت"), Enter::PassesOn, QStyle::SP_ArrowBack), 740,
           GridTop + GridHeight - 40, 150, 40);
 
     buildRangePanel();
     buildFigures();
-    // Enter belongs to the box it is typed in (the date boxes pass it on); it must not
-    // press a button of the window, least of all the delete button.
-    for (QPushButton* b : findChildren<QPushButton*>())
-        b->setAutoDefault(false);
 }
 
 void ArchiveWindow::buildRangePanel()
@@ -75,12 +76,10 @@ void ArchiveWindow::buildRangePanel()
     // It lies over the rows; they must not show through it.
     m_rangePanel->setAutoFillBackground(true);
     place(label(m_rangePanel, "Label5", QStringLiteral("جستجو از تاريخ :")), 12, 28, 105, 28);
-    m_fromDate = place(named(new DateBox(m_rangePanel), "MaskEdBox1"), 120, 28, 130, 28);
+    m_fromDate = place(dateBox(m_rangePanel, "MaskEdBox1", QStringLiteral("درج تاريخ")), 120, 28, 130, 28);
     place(label(m_rangePanel, "Label6", QStringLiteral("تا :")), 258, 28, 25, 28);
-    m_toDate = place(named(new DateBox(m_rangePanel), "MaskEdBox2"), 286, 28, 130, 28);
-    for (DateBox* box : {m_fromDate, m_toDate})
-        box->setToolTip(QStringLiteral("درج تاريخ"));
-    place(button(m_rangePanel, "AeroButton2", QStringLiteral("بازگشت")), 440, 27, 120, 30);
+    m_toDate = place(dateBox(m_rangePanel, "MaskEdBox2", QStringLiteral("درج تاريخ")), 286, 28, 130, 28);
+    place(button(m_rangePanel, "AeroButton2", QStringLiteral("بازگشت"), Enter::PassesOn), 440, 27, 120, 30);
     moveFocusOnEnter(m_fromDate, m_toDate);
     m_rangePanel->hide();
 }
@@ -106,10 +105,8 @@ void ArchiveWindow::buildMenu()
 {
     // The archive list's pop-up menu, the one menu of a window that is never shown itself.
     m_listMenu = named(new QMenu(QStringLiteral("مرتب كردن"), this), "MMM");
-    QAction* range = m_listMenu->addAction(QStringLiteral("مرتب سازي ليست"));
-    range->setObjectName(QStringLiteral("SE"));
-    QAction* print = m_listMenu->addAction(QStringLiteral("چاپ ليست"));
-    print->setObjectName(QStringLiteral("Delete"));
+    QAction* range = menuItem(m_listMenu, "SE", QStringLiteral("مرتب سازي ليست"));
+    QAction* print = menuItem(m_listMenu, "Delete", QStringLiteral("چاپ ليست"));
     connect(range, &QAction::triggered, this, [this] {
         m_rangePanel->show();
         m_rangePanel->raise();

@@ -15,26 +15,18 @@
 #include "ui/list_dropper.h"
 #include "ui/messages.h"
 #include "ui/record_mode.h"
+#include "ui/widgets.h"
 #include "words/amount_words.h"
 
-#include <QAbstractItemView>
-#include <QApplication>
 #include <QComboBox>
-#include <QCoreApplication>
-#include <QFocusEvent>
+#include <QEvent>
 #include <QFormLayout>
 #include <QFrame>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMouseEvent>
-#include <QPointer>
 #include <QPushButton>
-#include <QTimer>
 #include <QVBoxLayout>
-
-#include <optional>
 
 namespace {
 
@@ -50,43 +42,6 @@ const QString HelpText =
 const QString NotAdded = QStringLiteral("چک در بانک اطلاعاتی %1 ذخیره نشد.");
 const QString NotChanged = QStringLiteral("تغییرات چک در بانک اطلاعاتی %1 ذخیره نشد.");
 constexpr int KeyEnter = 13;
-
-// The label texts carry their colon first, written for a left-to-right line: shown that way
-// the colon stands after the name, on the side of the box, and the label keeps to the right.
-QLabel* fieldLabel(const QString& objectName, const QString& text, QWidget* parent)
-{
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(objectName);
-    label->setLayoutDirection(Qt::LeftToRight);
-    label->setAlignment(Qt::AlignRight | Qt::AlignAbsolute | Qt::AlignVCenter);
-    return label;
-}
-
-QLineEdit* textBox(const QString& objectName, const QString& toolTip, QWidget* parent)
-{
-    auto* edit = new QLineEdit(parent);
-    edit->setObjectName(objectName);
-    edit->setToolTip(toolTip);
-    return edit;
-}
-
-QComboBox* comboBox(const QString& objectName, QWidget* parent)
-{
-    auto* combo = new QComboBox(parent);
-    combo->setObjectName(objectName);
-    combo->setEditable(true);
-    // What is typed is stored as typed; it never becomes an item of the list.
-    combo->setInsertPolicy(QComboBox::NoInsert);
-    return combo;
-}
-
-QPushButton* button(const QString& objectName, const QString& text, const QString& toolTip, QWidget* parent)
-{
-    auto* push = new QPushButton(text, parent);
-    push->setObjectName(objectName);
-    push->setToolTip(toolTip);
-    return push;
-}
 
 void setComboText(QComboBox* combo, const QString& text)
 {
@@ -113,58 +68,51 @@ ChequeEntryDialog::ChequeEntryDialog(Database& db, DataControl& cheques, QWidget
 
 void ChequeEntryDialog::buildControls()
 {
-    m_entryDateLabel = fieldLabel(QStringLiteral("Label1"), QStringLiteral(" :تاريخ ورود چک"), this);
-    m_entryDate = new DateBox(this);
-    m_entryDate->setObjectName(QStringLiteral("MaskEdBox2"));
-    m_entryDate->setToolTip(DateTip);
+    using namespace Widgets;
+    m_entryDateLabel = fieldLabel(this, "Label1", QStringLiteral(" :تاريخ ورود چک"));
+    m_entryDate = dateBox(this, "MaskEdBox2", DateTip);
 
-    m_chequeDateLabel = fieldLabel(QStringLiteral("Label2"), QStringLiteral(" :تاريخ چک "), this);
-    m_chequeDate = new DateBox(this);
-    m_chequeDate->setObjectName(QStringLiteral("MaskEdBox1"));
-    m_chequeDate->setToolTip(DateTip);
+    m_chequeDateLabel = fieldLabel(this, "Label2", QStringLiteral(" :تاريخ چک "));
+    m_chequeDate = dateBox(this, "MaskEdBox1", DateTip);
     m_chequeDate->picker()->setObjectName(QStringLiteral("MBCalendar1"));
-    m_todayButton = button(QStringLiteral("Command1"), QStringLiteral(">>"),
-                           QStringLiteral("درج تاريخ جاري سيستم به صورت اتوماتيک"), this);
-    m_todayButton->setAutoDefault(false);
+    m_todayButton = button(this, "Command1", QStringLiteral(">>"), Enter::PassesOn, NoIcon,
+                           QStringLiteral("درج تاريخ جاري سيستم به صورت اتوماتيک"));
     m_todayButton->setFixedWidth(m_todayButton->fontMetrics().horizontalAdvance(m_todayButton->text()) + 28);
 
-    m_numberLabel = fieldLabel(QStringLiteral("Label3"), QStringLiteral(" :شماره چک "), this);
-    m_number = textBox(QStringLiteral("Text3"), QStringLiteral("شماره چک مورد نظر"), this);
+    m_numberLabel = fieldLabel(this, "Label3", QStringLiteral(" :شماره چک "));
+    m_number = textBox(this, "Text3", QStringLiteral("شماره چک مورد نظر"));
 
-    m_bankLabel = fieldLabel(QStringLiteral("kh"), QStringLiteral(" :نام بانک "), this);
-    m_bank = comboBox(QStringLiteral("Combo1"), this);
+    m_bankLabel = fieldLabel(this, "kh", QStringLiteral(" :نام بانک "));
+    m_bank = editableComboBox(this, "Combo1");
     m_bank->setToolTip(QStringLiteral("نام بانک هاي که در قسمت بانک هستند ليست مي شود "));
     // The list is filled on loading, which empties the text; the prompt stays as a hint.
     m_bank->lineEdit()->setPlaceholderText(BankPrompt);
 
-    m_typeLabel = fieldLabel(QStringLiteral("Label7"), QStringLiteral("  :نوع "), this);
-    m_type = comboBox(QStringLiteral("Combo2"), this);
+    m_typeLabel = fieldLabel(this, "Label7", QStringLiteral("  :نوع "));
+    m_type = editableComboBox(this, "Combo2");
     m_type->addItems({ChequeStatus::Received, ChequeStatus::Paid});
     setComboText(m_type, TypePrompt);
 
-    m_amountLabel = fieldLabel(QStringLiteral("Label4"), QStringLiteral(" :مبلغ "), this);
-    m_amount = new NumType(this);
-    m_amount->setObjectName(QStringLiteral("NumType1"));
+    m_amountLabel = fieldLabel(this, "Label4", QStringLiteral(" :مبلغ "));
+    m_amount = named(new NumType(this), "NumType1");
     m_amount->setToolTip(QStringLiteral("مبلغ چک مورد نظر"));
-    m_amountWords = new QLabel(QStringLiteral("000"), this);
-    m_amountWords->setObjectName(QStringLiteral("Label6"));
+    m_amountWords = label(this, "Label6", QStringLiteral("000"));
     m_amountWords->setWordWrap(true);
 
-    m_descriptionLabel = fieldLabel(QStringLiteral("Label5"), QStringLiteral(": شرح چك "), this);
-    m_description = textBox(QStringLiteral("Text2"), PersonTip, this);
-    m_remarksLabel = fieldLabel(QStringLiteral("Label9"), QStringLiteral("توضيحات"), this);
-    m_remarks = textBox(QStringLiteral("Text4"), PersonTip, this);
+    m_descriptionLabel = fieldLabel(this, "Label5", QStringLiteral(": شرح چك "));
+    m_description = textBox(this, "Text2", PersonTip);
+    m_remarksLabel = fieldLabel(this, "Label9", QStringLiteral("توضيحات"));
+    m_remarks = textBox(this, "Text4", PersonTip);
 
-    m_helpLink = new QLabel(QStringLiteral("راهنما"), this);
-    m_helpLink->setObjectName(QStringLiteral("Label8"));
+    m_helpLink = label(this, "Label8", QStringLiteral("راهنما"));
     m_helpLink->setCursor(Qt::PointingHandCursor);
     m_helpLink->setStyleSheet(QStringLiteral("QLabel { color: palette(link); text-decoration: underline; }"));
     m_helpLink->installEventFilter(this);
 
     m_saveButton =
-        button(QStringLiteral("AeroButton2"), QStringLiteral("ثبت اطلاعات"), QStringLiteral("ثبت چک "), this);
-    m_closeButton = button(QStringLiteral("AeroButton1"), QStringLiteral("بازگشت"), QStringLiteral("بازگشت"), this);
-    m_closeButton->setAutoDefault(false);
+        button(this, "AeroButton2", QStringLiteral("ثبت اطلاعات"), Enter::Presses, NoIcon, QStringLiteral("ثبت چک "));
+    m_closeButton =
+        button(this, "AeroButton1", QStringLiteral("بازگشت"), Enter::PassesOn, NoIcon, QStringLiteral("بازگشت"));
 }
 
 void ChequeEntryDialog::buildLayout()

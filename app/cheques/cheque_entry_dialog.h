@@ -36,7 +36,6 @@ private:
     void buildLayout();
     void connectControls();
     void loadBankNames();
-    void showAmountWords();
     void focusEntryDate();
     void putToday();
     void showHelp();

@@ -11,22 +11,14 @@
 #include "startup/owner_name_window.h"
 #include "tolvan_resizer.h"
 #include "ui/data_grid.h"
-#include "ui/date_box.h"
 #include "ui/list_figures.h"
 #include "ui/messages.h"
 #include "ui/record_mode.h"
 #include "ui/stored_color.h"
-#include "words/amount_words.h"
 #include "words/number_format.h"
 
-#include <QCloseEvent>
-#include <QComboBox>
-#include <QGroupBox>
-#include <QLabel>
 #include <QLineEdit>
-#include <QMenu>
 #include <QMenuBar>
-#include <QRadioButton>
 
 MainWindow::MainWindow(Database& database, QWidget* parent)
     : QMainWindow(parent), m_database(database), m_cheques(new DataControl(database, this))

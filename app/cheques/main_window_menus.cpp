@@ -7,12 +7,11 @@
 #include "ui/messages.h"
 #include "ui/persian_keyboard.h"
 #include "ui/stored_color.h"
+#include "ui/widgets.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QMenu>
 #include <QMenuBar>
-#include <QStyle>
 #include <QSystemTrayIcon>
 #include <QToolButton>
 
@@ -61,18 +60,16 @@ void MainWindow::buildMenuBar()
     };
     QMenuBar* bar = menuBar();
     for (const Menu& menu : menus) {
-        QMenu* sub = bar->addMenu(menu.caption);
-        sub->setObjectName(QString::fromLatin1(menu.name));
+        QMenu* sub = Widgets::named(bar->addMenu(menu.caption), menu.name);
         for (const MenuItem& item : menu.items) {
-            QAction* action = item.caption.isNull() ? sub->addSeparator() : sub->addAction(item.caption);
-            action->setObjectName(QString::fromLatin1(item.name));
+            QAction* action = item.caption.isNull() ? Widgets::named(sub->addSeparator(), item.name)
+                                                    : Widgets::menuItem(sub, item.name, item.caption);
             if (item.command)
                 connect(action, &QAction::triggered, this, item.command);
         }
     }
     // The About item has no menu of its own: a click on it opens the window.
-    QAction* about = bar->addAction(QStringLiteral("درباره ..."));
-    about->setObjectName(QStringLiteral("abiout"));
+    QAction* about = Widgets::named(bar->addAction(QStringLiteral("درباره ...")), "abiout");
     connect(about, &QAction::triggered, this, &MainWindow::openAbout);
 
     // Which letters the text boxes type, in the corner of the bar; a click switches, as the shortcut does.

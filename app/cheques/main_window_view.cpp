@@ -8,8 +8,8 @@
 #include "settings/setting_keys.h"
 #include "ui/data_grid.h"
 #include "ui/date_box.h"
-#include "ui/designed_layout.h"
 #include "ui/enter_path.h"
+#include "ui/widgets.h"
 #include "words/amount_words.h"
 #include "words/number_format.h"
 
@@ -30,7 +30,7 @@ constexpr int DesignedHeight = 640;
 
 } // namespace
 
-using namespace DesignedLayout;
+using namespace Widgets;
 
 QSize MainWindow::designedSize()
 {
@@ -46,25 +46,24 @@ void MainWindow::buildControls()
 
     // Search row.
     place(label(area, "Label1", QStringLiteral("جستجو :")), 10, 12, 55, 26);
-    m_searchColumn = place(named(new QComboBox(area), "Combo1"), 70, 12, 160, 26);
+    m_searchColumn = place(comboBox(area, "Combo1"), 70, 12, 160, 26);
     m_searchColumn->setPlaceholderText(QStringLiteral("... انتخاب"));
     m_searchColumn->addItems({QStringLiteral("تاريخ چک"), QStringLiteral("نام بانک"), QStringLiteral("شماره چک"),
                               QStringLiteral("مبلغ"), QStringLiteral("شرح"), QStringLiteral("وضعيت"),
                               QStringLiteral("نوع"), QStringLiteral("توضيحات"),
                               QStringLiteral("...از تاريخ تا تاريخ ")});
     m_searchColumn->setCurrentIndex(-1);
-    m_searchText = place(named(new QLineEdit(area), "Text1"), 240, 12, 280, 26);
+    m_searchText = place(textBox(area, "Text1"), 240, 12, 280, 26);
     m_searchText->setClearButtonEnabled(true);
     m_fromLabel = place(label(area, "Label9", QStringLiteral("از")), 240, 12, 20, 26);
-    m_fromDate = place(named(new DateBox(area), "MaskEdBox1"), 262, 12, 120, 26);
+    const QString dateExample = QStringLiteral("نمونه تاريخ : 11391/01/01");
+    m_fromDate = place(dateBox(area, "MaskEdBox1", dateExample), 262, 12, 120, 26);
     m_toLabel = place(label(area, "Label10", QStringLiteral("تا")), 390, 12, 20, 26);
-    m_toDate = place(named(new DateBox(area), "MaskEdBox2"), 412, 12, 120, 26);
-    for (DateBox* box : {m_fromDate, m_toDate})
-        box->setToolTip(QStringLiteral("نمونه تاريخ : 11391/01/01"));
+    m_toDate = place(dateBox(area, "MaskEdBox2", dateExample), 412, 12, 120, 26);
     for (QWidget* widget : {static_cast<QWidget*>(m_fromDate), static_cast<QWidget*>(m_toDate),
                             static_cast<QWidget*>(m_fromLabel), static_cast<QWidget*>(m_toLabel)})
         widget->hide();
-    m_quickFilter = place(named(new QComboBox(area), "Combo2"), 840, 12, 150, 26);
+    m_quickFilter = place(comboBox(area, "Combo2"), 840, 12, 150, 26);
     m_quickFilter->setPlaceholderText(QStringLiteral("مرتب سازي"));
     m_quickFilter->addItems({QStringLiteral("همه"), QStringLiteral("امروز"), QStringLiteral("نوع")});
     m_quickFilter->setCurrentIndex(-1);
@@ -100,7 +99,7 @@ void MainWindow::buildControls()
     };
     int top = 48;
     for (const auto& b : buttons) {
-        place(button(area, b.name, b.caption, b.tip, b.icon), 840, top, 150, 40);
+        place(button(area, b.name, b.caption, Enter::PassesOn, b.icon, b.tip), 840, top, 150, 40);
         top += 50;
     }
     connect(findChild<QPushButton*>(QStringLiteral("AeroButton1")), &QPushButton::clicked, this,
@@ -124,8 +123,7 @@ void MainWindow::buildControls()
     place(label(figures, "Label3", QStringLiteral(" :ريال ")), 335, 22, 45, 28);
     place(label(figures, "Label5", QStringLiteral("تعداد چک ها :")), 560, 22, 95, 28);
     m_count = place(label(figures, "Label6", QStringLiteral("0")), 660, 22, 80, 28);
-    m_totalText = place(named(new QLineEdit(figures), "Text2"), 790, 22, 175, 28);
-    m_totalText->setReadOnly(true);
+    m_totalText = place(readOnlyBox(figures, "Text2"), 790, 22, 175, 28);
     m_totalText->setLayoutDirection(Qt::LeftToRight);
     m_totalWords = place(label(figures, "Label4", QStringLiteral("صفر")), 15, 62, 950, 34);
     m_totalWords->setWordWrap(true);
@@ -159,7 +157,7 @@ void MainWindow::buildPanels()
     };
     int top = 14;
     for (const auto& b : statusButtons) {
-        place(button(m_statusPanel, b.name, b.caption, b.tip), 15, top, 190, 32);
+        place(button(m_statusPanel, b.name, b.caption, Enter::PassesOn, NoIcon, b.tip), 15, top, 190, 32);
         top += 38;
     }
     m_statusPanel->hide();
@@ -177,10 +175,10 @@ void MainWindow::buildPanels()
     // Custom status, beside the status panel.
     m_customPanel = place(named(new QGroupBox(area), "AeroGroupBox3"), 370, 380, 220, 120);
     place(label(m_customPanel, "Label8", QStringLiteral("وضعيت")), 15, 18, 190, 24);
-    m_customText = place(named(new QLineEdit(m_customPanel), "Text3"), 15, 46, 190, 28);
-    auto* store =
-        place(button(m_customPanel, "Command1", QStringLiteral("ثبت و بازگشت"), QStringLiteral("ثبت و بازگشت")), 15, 80,
-              190, 30);
+    m_customText = place(textBox(m_customPanel, "Text3"), 15, 46, 190, 28);
+    auto* store = place(button(m_customPanel, "Command1", QStringLiteral("ثبت و بازگشت"), Enter::PassesOn, NoIcon,
+                               QStringLiteral("ثبت و بازگشت")),
+                        15, 80, 190, 30);
     moveFocusOnEnter(m_customText, store);
     connect(store, &QPushButton::clicked, this, &MainWindow::storeCustomStatus);
     m_customPanel->hide();
@@ -196,15 +194,15 @@ void MainWindow::buildPanels()
                                 QStringLiteral("مبلغ"),     QStringLiteral("تاريخ ورود چک"), QStringLiteral("وضعيت")};
     top = 26;
     for (int i = 0; i < 6; ++i) {
-        auto* option = place(new QRadioButton(QStringLiteral(" ") + captions[i] + QStringLiteral(" "), m_sortPanel), 20,
-                             top, 180, 24);
-        option->setObjectName(QStringLiteral("AeroOptionButton%1").arg(i + 1));
+        auto* option = place(radioButton(m_sortPanel, QStringLiteral("AeroOptionButton%1").arg(i + 1),
+                                         QStringLiteral(" ") + captions[i] + QStringLiteral(" ")),
+                             20, top, 180, 24);
         m_sortOptions << option;
         top += 28;
     }
     m_sortOptions.first()->setChecked(true);
     auto* sort =
-        place(button(m_sortPanel, "AeroButton10", QStringLiteral("مرتب کردن"), QString()), 20, top + 4, 180, 30);
+        place(button(m_sortPanel, "AeroButton10", QStringLiteral("مرتب کردن"), Enter::PassesOn), 20, top + 4, 180, 30);
     connect(sort, &QPushButton::clicked, this, &MainWindow::sortFromPanel);
     m_sortPanel->hide();
 }
@@ -212,18 +210,16 @@ void MainWindow::buildPanels()
 void MainWindow::buildMenu()
 {
     m_listMenu = named(new QMenu(this), "t");
-    auto action = [this](const char* name, const QString& caption) {
-        QAction* a = m_listMenu->addAction(caption);
-        a->setObjectName(QString::fromLatin1(name));
-        return a;
-    };
-    connect(action("E", QStringLiteral("اضافه کردن چک جديد")), &QAction::triggered, this, &MainWindow::addCheque);
-    connect(action("v", QStringLiteral("ويرايش")), &QAction::triggered, this, &MainWindow::editCheque);
-    connect(action("h", QStringLiteral("حذف")), &QAction::triggered, this, [this] { deleteCheque(true); });
-    m_listMenu->addSeparator()->setObjectName(QStringLiteral("aaa"));
-    connect(action("Bay", QStringLiteral("اضافه به ليست بايگاني")), &QAction::triggered, this,
+    QMenu* menu = m_listMenu;
+    connect(menuItem(menu, "E", QStringLiteral("اضافه کردن چک جديد")), &QAction::triggered, this,
+            &MainWindow::addCheque);
+    connect(menuItem(menu, "v", QStringLiteral("ويرايش")), &QAction::triggered, this, &MainWindow::editCheque);
+    connect(menuItem(menu, "h", QStringLiteral("حذف")), &QAction::triggered, this, [this] { deleteCheque(true); });
+    named(menu->addSeparator(), "aaa");
+    connect(menuItem(menu, "Bay", QStringLiteral("اضافه به ليست بايگاني")), &QAction::triggered, this,
             &MainWindow::archiveCheque);
-    m_listMenu->addSeparator()->setObjectName(QStringLiteral("bbbb"));
-    connect(action("Sort", QStringLiteral("مرتب سازي ليست اطلاعات")), &QAction::triggered, m_sortPanel, &QWidget::show);
+    named(menu->addSeparator(), "bbbb");
+    connect(menuItem(menu, "Sort", QStringLiteral("مرتب سازي ليست اطلاعات")), &QAction::triggered, m_sortPanel,
+            &QWidget::show);
     connect(m_grid, &DataGrid::contextMenuWanted, this, [this](const QPoint& at) { m_listMenu->popup(at); });
 }

@@ -35,8 +35,9 @@ QString reasonOf(int error)
     case EDQUOT:
         return QStringLiteral("سهمیه دیسک شما پر شده است");
     case EFBIG:
-        return QStringLiteral("فایل از اندازه‌ای که دیسک یا سیستم می‌پذیرد بزرگ‌تر "
-                              "می‌شود");
+        return QStringLiteral(
+            "فایل از اندازه‌ای که دیسک یا سیستم می‌پذیرد بزرگ‌تر "
+            "می‌شود");
     case EACCES:
     case EPERM:
         return QStringLiteral("اجازه نوشتن در آنجا نیست");

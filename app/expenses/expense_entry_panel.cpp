@@ -5,18 +5,20 @@
 #include "data/database.h"
 #include "data/failure_text.h"
 #include "ui/date_box.h"
-#include "ui/designed_layout.h"
 #include "ui/enter_path.h"
 #include "ui/list_dropper.h"
 #include "ui/messages.h"
 #include "ui/record_mode.h"
+#include "ui/widgets.h"
 #include "words/number_format.h"
 
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QSignalBlocker>
 
-using namespace DesignedLayout;
+using namespace Widgets;
 
 namespace {
 
@@ -42,30 +44,27 @@ void ExpenseEntryPanel::buildControls()
     constexpr int FieldRight = 12 + LabelWidth + 6;
     constexpr int FieldWidth = 290 - FieldRight - 12;
     place(label(this, "Label3", QStringLiteral("تاريخ ورود ")), 12, 34, LabelWidth, 30);
-    m_date = place(named(new DateBox(this), "MaskEdBox1"), FieldRight, 34, 150, 30);
+    m_date = place(dateBox(this, "MaskEdBox1"), FieldRight, 34, 150, 30);
 
     place(label(this, "Label2", QStringLiteral("نوع هزينه")), 12, 78, LabelWidth, 30);
-    m_kind = place(named(new QComboBox(this), "Combo1"), FieldRight, 78, FieldWidth, 30);
-    m_kind->setEditable(true);
-    // What is typed is stored as typed; it never becomes an item of the list.
-    m_kind->setInsertPolicy(QComboBox::NoInsert);
+    m_kind = place(editableComboBox(this, "Combo1"), FieldRight, 78, FieldWidth, 30);
     // Loading the kinds empties the text; the prompt stays as a hint and is never stored.
     m_kind->lineEdit()->setPlaceholderText(QStringLiteral("انتخاب ..."));
 
     place(label(this, "Label4", QStringLiteral("شرح هزينه")), 12, 122, LabelWidth, 30);
-    m_description = place(named(new QLineEdit(this), "Text2"), FieldRight, 122, FieldWidth, 30);
+    m_description = place(textBox(this, "Text2"), FieldRight, 122, FieldWidth, 30);
 
     place(label(this, "Label5", QStringLiteral("مبلغ")), 12, 166, LabelWidth, 30);
-    m_amount = place(named(new QLineEdit(this), "Text3"), FieldRight, 166, FieldWidth, 30);
+    m_amount = place(textBox(this, "Text3"), FieldRight, 166, FieldWidth, 30);
     // Grouped digits read from left to right, against the right border like every amount.
     m_amount->setLayoutDirection(Qt::LeftToRight);
     m_amount->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 
-    m_save = place(button(this, "AeroButton10", QStringLiteral("ثبت"), QString(), QStyle::SP_DialogSaveButton),
+    m_save = place(button(this, "AeroButton10", QStringLiteral("ثبت"), Enter::Presses, QStyle::SP_DialogSaveButton),
                    FieldRight, 218, 90, 34);
-    m_back = place(button(this, "AeroButton9", QStringLiteral("بازگشت"), QString(), QStyle::SP_DialogCancelButton),
-                   FieldRight + 98, 218, 90, 34);
-    m_back->setAutoDefault(false);
+    m_back =
+        place(button(this, "AeroButton9", QStringLiteral("بازگشت"), Enter::PassesOn, QStyle::SP_DialogCancelButton),
+              FieldRight + 98, 218, 90, 34);
     const QList<QWidget*> tabOrder = {m_date, m_kind, m_description, m_amount, m_save, m_back};
     for (int i = 1; i < tabOrder.size(); ++i)
         setTabOrder(tabOrder.at(i - 1), tabOrder.at(i));

@@ -2,12 +2,14 @@
 
 #include "data/expense_book.h"
 #include "ui/date_box.h"
-#include "ui/designed_layout.h"
+#include "ui/widgets.h"
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
 
-using namespace DesignedLayout;
+using namespace Widgets;
 
 ExpenseFilterPanel::ExpenseFilterPanel(ExpenseBook& book, QWidget* parent)
     : QGroupBox(QStringLiteral("مرتب سازي ليست"), parent), m_book(book)
@@ -15,24 +17,22 @@ ExpenseFilterPanel::ExpenseFilterPanel(ExpenseBook& book, QWidget* parent)
     setObjectName(QStringLiteral("AeroGroupBox4"));
     resize(290, 330);
 
-    m_byKind = place(named(new QCheckBox(QStringLiteral("بر اساس نوع هزينه"), this), "Check4"), 12, 30, 266, 26);
-    m_kind = place(named(new QComboBox(this), "Combo2"), 34, 60, 244, 30);
+    m_byKind = place(checkBox(this, "Check4", QStringLiteral("بر اساس نوع هزينه")), 12, 30, 266, 26);
+    m_kind = place(comboBox(this, "Combo2"), 34, 60, 244, 30);
 
-    m_byDates = place(named(new QCheckBox(QStringLiteral("تاريخ"), this), "Check3"), 12, 102, 266, 26);
+    m_byDates = place(checkBox(this, "Check3", QStringLiteral("تاريخ")), 12, 102, 266, 26);
     place(label(this, "Label7", QStringLiteral("از تاريخ")), 34, 132, 60, 30);
-    m_from = place(named(new DateBox(this), "MaskEdBox3"), 98, 132, 150, 30);
+    m_from = place(dateBox(this, "MaskEdBox3"), 98, 132, 150, 30);
     place(label(this, "Label8", QStringLiteral("تا")), 34, 168, 60, 30);
-    m_to = place(named(new DateBox(this), "MaskEdBox2"), 98, 168, 150, 30);
+    m_to = place(dateBox(this, "MaskEdBox2"), 98, 168, 150, 30);
 
-    m_sortByDate =
-        place(named(new QCheckBox(QStringLiteral("مرتب سازي بر اساس تاريخ "), this), "Check1"), 12, 210, 266, 26);
-    m_sortByAmount =
-        place(named(new QCheckBox(QStringLiteral("مرتب سازي بر اساس مبلغ "), this), "Check2"), 12, 238, 266, 26);
+    m_sortByDate = place(checkBox(this, "Check1", QStringLiteral("مرتب سازي بر اساس تاريخ ")), 12, 210, 266, 26);
+    m_sortByAmount = place(checkBox(this, "Check2", QStringLiteral("مرتب سازي بر اساس مبلغ ")), 12, 238, 266, 26);
 
-    auto* apply = place(button(this, "AeroButton12", QStringLiteral("تاييد"), QString(), QStyle::SP_DialogApplyButton),
-                        12, 282, 100, 34);
-    auto* back = place(button(this, "AeroButton11", QStringLiteral("بازگشت")), 120, 282, 100, 34);
-    back->setAutoDefault(false);
+    auto* apply =
+        place(button(this, "AeroButton12", QStringLiteral("تاييد"), Enter::Presses, QStyle::SP_DialogApplyButton), 12,
+              282, 100, 34);
+    auto* back = place(button(this, "AeroButton11", QStringLiteral("بازگشت"), Enter::PassesOn), 120, 282, 100, 34);
 
     connect(m_byKind, &QCheckBox::toggled, this, [this](bool on) {
         if (on)

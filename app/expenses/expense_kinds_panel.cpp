@@ -2,14 +2,16 @@
 
 #include "data/database.h"
 #include "data/failure_text.h"
-#include "ui/designed_layout.h"
 #include "ui/enter_path.h"
 #include "ui/messages.h"
+#include "ui/widgets.h"
 
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPushButton>
 
-using namespace DesignedLayout;
+using namespace Widgets;
 
 namespace {
 
@@ -25,22 +27,22 @@ ExpenseKindsPanel::ExpenseKindsPanel(ExpenseBook& book, QWidget* parent)
     resize(290, 330);
 
     m_list = place(named(new QListWidget(this), "List1"), 12, 30, 266, 130);
-    auto* add =
-        place(button(this, "AeroButton6", QStringLiteral("اضافه"), QString(), QStyle::SP_FileIcon), 12, 168, 76, 32);
-    auto* remove = place(button(this, "AeroButton7", QStringLiteral("حذف از ليست"), QString(), QStyle::SP_TrashIcon),
-                         94, 168, 108, 32);
-    auto* back = place(button(this, "AeroButton8", QStringLiteral("بازگشت")), 208, 168, 70, 32);
+    auto* add = place(button(this, "AeroButton6", QStringLiteral("اضافه"), Enter::PassesOn, QStyle::SP_FileIcon), 12,
+                      168, 76, 32);
+    auto* remove =
+        place(button(this, "AeroButton7", QStringLiteral("حذف از ليست"), Enter::PassesOn, QStyle::SP_TrashIcon), 94,
+              168, 108, 32);
+    auto* back = place(button(this, "AeroButton8", QStringLiteral("بازگشت"), Enter::PassesOn), 208, 168, 70, 32);
 
     m_addBox = place(named(new QGroupBox(this), "AeroGroupBox2"), 12, 210, 266, 108);
     place(label(m_addBox, "Label1", QStringLiteral("نام هزينه :")), 10, 14, 72, 30);
-    m_name = place(named(new QLineEdit(m_addBox), "Text1"), 86, 14, 170, 30);
-    auto* save = place(button(m_addBox, "AeroButton4", QStringLiteral("ثبت "), QString(), QStyle::SP_DialogSaveButton),
-                       86, 58, 82, 34);
-    auto* close = place(button(m_addBox, "AeroButton5", QStringLiteral("بازگشت")), 174, 58, 82, 34);
+    m_name = place(textBox(m_addBox, "Text1"), 86, 14, 170, 30);
+    auto* save =
+        place(button(m_addBox, "AeroButton4", QStringLiteral("ثبت "), Enter::Presses, QStyle::SP_DialogSaveButton), 86,
+              58, 82, 34);
+    auto* close = place(button(m_addBox, "AeroButton5", QStringLiteral("بازگشت"), Enter::PassesOn), 174, 58, 82, 34);
     m_addBox->hide();
 
-    for (QPushButton* push : {add, remove, back, close})
-        push->setAutoDefault(false);
     moveFocusOnEnter(m_name, save);
     connect(add, &QPushButton::clicked, this, &ExpenseKindsPanel::openAddBox);
     connect(remove, &QPushButton::clicked, this, &ExpenseKindsPanel::removeKind);

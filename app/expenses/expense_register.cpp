@@ -13,7 +13,6 @@
 #include "ui/data_grid.h"
 #include "ui/messages.h"
 #include "ui/record_mode.h"
-#include "words/amount_words.h"
 #include "words/number_format.h"
 
 #include <QLineEdit>

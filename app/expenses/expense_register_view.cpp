@@ -10,13 +10,15 @@
 #include "expenses/expense_kinds_panel.h"
 #include "settings/setting_keys.h"
 #include "ui/data_grid.h"
-#include "ui/designed_layout.h"
+#include "ui/widgets.h"
 #include "words/amount_words.h"
 
 #include <QHeaderView>
+#include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 
-using namespace DesignedLayout;
+using namespace Widgets;
 
 namespace {
 
@@ -79,9 +81,8 @@ void ExpenseRegister::buildButtons(QWidget* area)
     constexpr int Width = (SideWidth - 10) / 2;
     for (int i = 0; i < 8; ++i) {
         const auto& b = buttons[i];
-        auto* push = place(button(area, b.name, b.caption, QString(), b.icon), 10 + (i % 2) * (Width + 10),
-                           10 + (i / 2) * 46, Width, 38);
-        push->setAutoDefault(false);
+        place(button(area, b.name, b.caption, Enter::PassesOn, b.icon), 10 + (i % 2) * (Width + 10), 10 + (i / 2) * 46,
+              Width, 38);
     }
     auto clicked = [this](const char* name, void (ExpenseRegister::*slot)()) {
         connect(findChild<QPushButton*>(QString::fromLatin1(name)), &QPushButton::clicked, this, slot);
@@ -102,13 +103,8 @@ void ExpenseRegister::buildButtons(QWidget* area)
 void ExpenseRegister::buildTotal(QWidget* area)
 {
     const int right = SideWidth + 20;
-    auto* caption = place(label(area, "Label9", QStringLiteral("  : جمع كل ")), right, 548, 80, 30);
-    // The caption carries its colon first, written for a left-to-right line: shown that way the
-    // colon stands after the words, on the side of the box.
-    caption->setLayoutDirection(Qt::LeftToRight);
-    caption->setAlignment(Qt::AlignRight | Qt::AlignAbsolute | Qt::AlignVCenter);
-    m_total = place(named(new QLineEdit(area), "Text4"), right + 85, 548, 200, 30);
-    m_total->setReadOnly(true);
+    place(fieldLabel(area, "Label9", QStringLiteral("  : جمع كل ")), right, 548, 80, 30);
+    m_total = place(readOnlyBox(area, "Text4"), right + 85, 548, 200, 30);
     m_total->setLayoutDirection(Qt::LeftToRight);
     m_total->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     QFont bold = m_total->font();

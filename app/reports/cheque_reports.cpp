@@ -130,8 +130,7 @@ std::unique_ptr<ReportEngine> report(Database& database, const std::optional<Rec
         return nullptr;
     const QString owner = SettingsStore::read(Settings::OwnerName);
     const QString today = JalaliDateString(Clock::today(), 0);
-    return std::make_unique<ReportEngine>(layout(heading, columns, owner, today, selection),
-                                          rowsOf(database, *source));
+    return std::make_unique<ReportEngine>(layout(heading, columns, owner, today, selection), rowsOf(database, *source));
 }
 
 } // namespace

@@ -7,6 +7,7 @@
 #include "reports/selection_text.h"
 #include "ui/date_box.h"
 #include "ui/messages.h"
+#include "ui/widgets.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -15,7 +16,6 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyle>
@@ -44,58 +44,22 @@ struct Order
     QString toolTip;
 };
 
-QLabel* label(const char* name, const QString& text, QWidget* parent)
-{
-    auto* shown = new QLabel(text, parent);
-    shown->setObjectName(QString::fromLatin1(name));
-    return shown;
-}
+using namespace Widgets;
 
-// Captions written with their colon first read right laid out left to right, the colon on
-// the side of the box they name.
-QLabel* fieldLabel(const char* name, const QString& text, QWidget* parent)
+// What is typed is printed as typed; the prompt stands in the box until a choice is made.
+QComboBox* choiceBox(QWidget* parent, const char* name, const QString& prompt, const QStringList& items)
 {
-    QLabel* shown = label(name, text, parent);
-    shown->setLayoutDirection(Qt::LeftToRight);
-    shown->setAlignment(Qt::AlignRight | Qt::AlignAbsolute | Qt::AlignVCenter);
-    return shown;
-}
-
-QComboBox* comboBox(const char* name, const QString& text, const QStringList& items, QWidget* parent)
-{
-    auto* combo = new QComboBox(parent);
-    combo->setObjectName(QString::fromLatin1(name));
-    combo->setEditable(true);
-    // What is typed is printed as typed; it never becomes an item of the list.
-    combo->setInsertPolicy(QComboBox::NoInsert);
+    QComboBox* combo = editableComboBox(parent, name);
     combo->addItems(items);
     combo->setCurrentIndex(-1);
-    combo->setEditText(text);
+    combo->setEditText(prompt);
     combo->setMinimumWidth(150);
     return combo;
 }
 
-DateBox* dateBox(const char* name, const QString& toolTip, QWidget* parent)
+QRadioButton* option(QWidget* parent, int number, const QString& caption)
 {
-    auto* box = new DateBox(parent);
-    box->setObjectName(QString::fromLatin1(name));
-    box->setToolTip(toolTip);
-    box->edit()->setToolTip(toolTip);
-    return box;
-}
-
-QRadioButton* option(int number, const QString& caption, QWidget* parent)
-{
-    auto* radio = new QRadioButton(caption, parent);
-    radio->setObjectName(QStringLiteral("Option%1").arg(number));
-    return radio;
-}
-
-QCheckBox* checkBox(const char* name, const QString& caption, QWidget* parent)
-{
-    auto* box = new QCheckBox(caption, parent);
-    box->setObjectName(QString::fromLatin1(name));
-    return box;
+    return radioButton(parent, QStringLiteral("Option%1").arg(number), caption);
 }
 
 void enableAll(const QList<QWidget*>& widgets, bool enabled)
@@ -118,35 +82,33 @@ PrintSettingsDialog::PrintSettingsDialog(Database& database, QWidget* parent) : 
 
 void PrintSettingsDialog::buildControls()
 {
-    m_mode = label("Label8", QStringLiteral("0"), this);
+    m_mode = label(this, "Label8", QStringLiteral("0"));
     m_mode->hide();
     m_options = new QButtonGroup(this);
 
-    m_filterGroup = new QGroupBox(this);
-    m_filterGroup->setObjectName(QStringLiteral("filterGroup"));
-    m_option[6] = option(6, QString(), m_filterGroup);
-    m_bankLabel = label("Label2", QStringLiteral("نام بانک مورد نظر"), m_filterGroup);
-    m_bank = comboBox("Combo1", QStringLiteral("انتخاب نام بانک"), {}, m_filterGroup);
-    m_option[7] = option(7, QString(), m_filterGroup);
-    m_statusLabel = label("Label4", QStringLiteral("انتخاب وضعيت چك"), m_filterGroup);
-    m_status = comboBox("Combo2", QStringLiteral("انتخاب"), {Passed, Voided}, m_filterGroup);
-    m_option[8] = option(8, QString(), m_filterGroup);
-    m_kindLabel = label("Label5", QStringLiteral("انتخاب نوع چك"), m_filterGroup);
-    m_kind = comboBox("Combo3", QStringLiteral("انتخاب"), {Paid, Received}, m_filterGroup);
-    m_option[9] = option(9, QString(), m_filterGroup);
-    m_fromLabel = fieldLabel("Label6", QStringLiteral(" :از تاريخ "), m_filterGroup);
-    m_from = dateBox("MaskEdBox1", DateExample, m_filterGroup);
-    m_toLabel = label("Label7", QStringLiteral("تا "), m_filterGroup);
-    m_to = dateBox("MaskEdBox2", DateTip, m_filterGroup);
+    m_filterGroup = named(new QGroupBox(this), "filterGroup");
+    m_option[6] = option(m_filterGroup, 6, QString());
+    m_bankLabel = label(m_filterGroup, "Label2", QStringLiteral("نام بانک مورد نظر"));
+    m_bank = choiceBox(m_filterGroup, "Combo1", QStringLiteral("انتخاب نام بانک"), {});
+    m_option[7] = option(m_filterGroup, 7, QString());
+    m_statusLabel = label(m_filterGroup, "Label4", QStringLiteral("انتخاب وضعيت چك"));
+    m_status = choiceBox(m_filterGroup, "Combo2", QStringLiteral("انتخاب"), {Passed, Voided});
+    m_option[8] = option(m_filterGroup, 8, QString());
+    m_kindLabel = label(m_filterGroup, "Label5", QStringLiteral("انتخاب نوع چك"));
+    m_kind = choiceBox(m_filterGroup, "Combo3", QStringLiteral("انتخاب"), {Paid, Received});
+    m_option[9] = option(m_filterGroup, 9, QString());
+    m_fromLabel = fieldLabel(m_filterGroup, "Label6", QStringLiteral(" :از تاريخ "));
+    m_from = dateBox(m_filterGroup, "MaskEdBox1", DateExample);
+    m_toLabel = label(m_filterGroup, "Label7", QStringLiteral("تا "));
+    m_to = dateBox(m_filterGroup, "MaskEdBox2", DateTip);
     // The options carry no caption of their own; the label beside each names it.
     m_option[6]->setAccessibleName(m_bankLabel->text());
     m_option[7]->setAccessibleName(m_statusLabel->text());
     m_option[8]->setAccessibleName(m_kindLabel->text());
     m_option[9]->setAccessibleName(m_fromLabel->text());
 
-    m_orderGroup = new QGroupBox(this);
-    m_orderGroup->setObjectName(QStringLiteral("orderGroup"));
-    m_orderLabel = label("Label1", QStringLiteral(" ...مرتب سازي چاپ بر اساس "), m_orderGroup);
+    m_orderGroup = named(new QGroupBox(this), "orderGroup");
+    m_orderLabel = label(m_orderGroup, "Label1", QStringLiteral(" ...مرتب سازي چاپ بر اساس "));
     const Order orders[] = {
         {"Option1", QStringLiteral("تاريخ چک"), QStringLiteral("مرتب سازي بر اساس تاريخ چک مورد نظر")},
         {"Option2", QStringLiteral("نام بانک"), QStringLiteral("بر اساس نام بانک")},
@@ -155,42 +117,37 @@ void PrintSettingsDialog::buildControls()
         {"Option5", QStringLiteral("نوع چک"), QStringLiteral("بر اساس نوع چک : دريافت و پرداخت")},
     };
     for (int i = 1; i <= 5; ++i) {
-        m_option[i] = option(i, orders[i - 1].caption, m_orderGroup);
+        m_option[i] = option(m_orderGroup, i, orders[i - 1].caption);
         m_option[i]->setToolTip(orders[i - 1].toolTip);
     }
     for (int i = 1; i <= 9; ++i)
         m_options->addButton(m_option[i], i);
 
-    m_combined = checkBox("Check2", QStringLiteral("جستجوي تركيبي"), this);
+    m_combined = checkBox(this, "Check2", QStringLiteral("جستجوي تركيبي"));
     m_combined->setToolTip(QStringLiteral("جستجوري پيشرفته"));
-    m_combinedGroup = new QGroupBox(this);
-    m_combinedGroup->setObjectName(QStringLiteral("AeroGroupBox2"));
-    m_combinedLabel = label("Label3", QStringLiteral("تنظيمات پيشرفته"), m_combinedGroup);
-    m_byBank = checkBox("Check5", QStringLiteral("نام بانک"), m_combinedGroup);
-    m_combinedBank = comboBox("Combo4", QStringLiteral("بانك"), {}, m_combinedGroup);
-    m_byStatus = checkBox("Check1", QStringLiteral("وضعيت چک "), m_combinedGroup);
-    m_combinedStatus = comboBox("Combo5", QStringLiteral("وضعيت"), {}, m_combinedGroup);
-    m_byKind = checkBox("Check3", QStringLiteral("نوع چک"), m_combinedGroup);
-    m_combinedKind = comboBox("Combo6", QStringLiteral("نوع"), {Received, Paid}, m_combinedGroup);
-    m_byDates = checkBox("Check4", QStringLiteral("تاريخ چک"), m_combinedGroup);
-    m_combinedFromLabel = label("Label9", QStringLiteral("از"), m_combinedGroup);
-    m_combinedFrom = dateBox("MaskEdBox3", DateExample, m_combinedGroup);
-    m_combinedToLabel = label("Label10", QStringLiteral("تا "), m_combinedGroup);
-    m_combinedTo = dateBox("MaskEdBox4", DateExample, m_combinedGroup);
+    m_combinedGroup = named(new QGroupBox(this), "AeroGroupBox2");
+    m_combinedLabel = label(m_combinedGroup, "Label3", QStringLiteral("تنظيمات پيشرفته"));
+    m_byBank = checkBox(m_combinedGroup, "Check5", QStringLiteral("نام بانک"));
+    m_combinedBank = choiceBox(m_combinedGroup, "Combo4", QStringLiteral("بانك"), {});
+    m_byStatus = checkBox(m_combinedGroup, "Check1", QStringLiteral("وضعيت چک "));
+    m_combinedStatus = choiceBox(m_combinedGroup, "Combo5", QStringLiteral("وضعيت"), {});
+    m_byKind = checkBox(m_combinedGroup, "Check3", QStringLiteral("نوع چک"));
+    m_combinedKind = choiceBox(m_combinedGroup, "Combo6", QStringLiteral("نوع"), {Received, Paid});
+    m_byDates = checkBox(m_combinedGroup, "Check4", QStringLiteral("تاريخ چک"));
+    m_combinedFromLabel = label(m_combinedGroup, "Label9", QStringLiteral("از"));
+    m_combinedFrom = dateBox(m_combinedGroup, "MaskEdBox3", DateExample);
+    m_combinedToLabel = label(m_combinedGroup, "Label10", QStringLiteral("تا "));
+    m_combinedTo = dateBox(m_combinedGroup, "MaskEdBox4", DateExample);
     m_combinedGroup->hide();
 
-    m_deciding = new QLabel(this);
-    m_deciding->setObjectName(QStringLiteral("choiceLine"));
+    m_deciding = label(this, "choiceLine", QString());
     m_deciding->setWordWrap(true);
     m_deciding->setFrameShape(QFrame::StyledPanel);
     m_deciding->setMargin(4);
 
-    m_previewButton = new QPushButton(QStringLiteral("پيش نمايش چاپ اطلاعات"), this);
-    m_previewButton->setObjectName(QStringLiteral("AeroButton1"));
-    m_previewButton->setIcon(style()->standardIcon(QStyle::SP_FileDialogContentsView));
-    m_backButton = new QPushButton(QStringLiteral("بازگشت"), this);
-    m_backButton->setObjectName(QStringLiteral("AeroButton2"));
-    m_backButton->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
+    m_previewButton = button(this, "AeroButton1", QStringLiteral("پيش نمايش چاپ اطلاعات"), Enter::Presses,
+                             QStyle::SP_FileDialogContentsView);
+    m_backButton = button(this, "AeroButton2", QStringLiteral("بازگشت"), Enter::Presses, QStyle::SP_DialogCloseButton);
 
     // Nothing can be previewed before a choice is made, and each field waits for its option.
     m_previewButton->setEnabled(false);

@@ -3,7 +3,6 @@
 #include "data/report_queries.h"
 
 #include <QDialog>
-#include <QList>
 
 class Database;
 class DateBox;

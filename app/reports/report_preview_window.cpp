@@ -4,6 +4,7 @@
 #include "reports/report_engine.h"
 #include "reports/report_output.h"
 #include "ui/messages.h"
+#include "ui/widgets.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -101,8 +102,7 @@ void ReportPreviewWindow::buildControls()
                        QKeySequence::Save);
     m_zoomOut = button("zoomOutButton", QStringLiteral("کوچک نمايي"),
                        themed("zoom-out", QStyle::SP_TitleBarMinButton, s), QKeySequence::ZoomOut);
-    m_zoom = new QComboBox(this);
-    m_zoom->setObjectName(QStringLiteral("zoomBox"));
+    m_zoom = Widgets::comboBox(this, "zoomBox");
     m_zoom->addItem(QStringLiteral("عرض صفحه"));
     m_zoom->addItem(QStringLiteral("تمام صفحه"));
     for (const qreal zoom : Zooms)
@@ -112,23 +112,19 @@ void ReportPreviewWindow::buildControls()
                       QKeySequence::ZoomIn);
     m_first = button("firstPageButton", QStringLiteral("صفحه اول"), themed("go-top", QStyle::SP_MediaSkipBackward, s));
     m_previous = button("previousPageButton", QStringLiteral("صفحه قبل"), themed("go-up", QStyle::SP_ArrowUp, s));
-    m_page = new QSpinBox(this);
-    m_page->setObjectName(QStringLiteral("pageBox"));
+    m_page = Widgets::named(new QSpinBox(this), "pageBox");
     m_page->setKeyboardTracking(false);
     m_page->setAccelerated(true);
     m_page->setToolTip(QStringLiteral("شماره صفحه"));
     m_page->setLayoutDirection(Qt::LeftToRight);
-    m_pageCount = new QLabel(this);
-    m_pageCount->setObjectName(QStringLiteral("pageCountLabel"));
+    m_pageCount = Widgets::label(this, "pageCountLabel", QString());
     m_next = button("nextPageButton", QStringLiteral("صفحه بعد"), themed("go-down", QStyle::SP_ArrowDown, s));
     m_last = button("lastPageButton", QStringLiteral("صفحه آخر"), themed("go-bottom", QStyle::SP_MediaSkipForward, s));
     m_close = button("closeButton", QStringLiteral("بستن"), themed("window-close", QStyle::SP_DialogCloseButton, s));
 
-    m_view = new PageView(this);
-    m_view->setObjectName(QStringLiteral("pageView"));
+    m_view = Widgets::named(new PageView(this), "pageView");
     m_view->setRenderer([this](int page, int width) { return ReportOutput::pageImage(m_report, page, width); });
-    m_status = new QLabel(this);
-    m_status->setObjectName(QStringLiteral("statusLine"));
+    m_status = Widgets::label(this, "statusLine", QString());
 }
 
 void ReportPreviewWindow::buildLayout()

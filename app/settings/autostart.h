@@ -16,8 +16,7 @@ QString execLine(const QString& executable, const QString& dataDir);
 // Writes the entry for the program on the register in dataDir (the running executable unless
 // another is named). Returns false when the entry could not be written completely; error then
 // says so in Persian, naming the file, and an entry already there is left as it was.
-bool setStartAtLogon(bool on, const QString& dataDir, const QString& executable = QString(),
-                     QString* error = nullptr);
+bool setStartAtLogon(bool on, const QString& dataDir, const QString& executable = QString(), QString* error = nullptr);
 bool isEnabled();
 
 } // namespace Autostart

@@ -19,13 +19,9 @@ inline constexpr const char* ApplicationName = "KAVIRO . 5.1";
 
 struct Value
 {
-    Value(const QString& section, const QString& key, const QString& value)
-        : section(section), key(key), value(value)
-    {
-    }
-    Value(const SettingKey& setting, const QString& value) : section(setting.section), key(setting.key), value(value)
-    {
-    }
+    Value(const QString& section, const QString& key, const QString& value) : section(section), key(key), value(value)
+    {}
+    Value(const SettingKey& setting, const QString& value) : section(setting.section), key(setting.key), value(value) {}
     QString section;
     QString key;
     QString value;

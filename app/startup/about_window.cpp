@@ -2,6 +2,7 @@
 
 #include "build_config.h"
 #include "ui/messages.h"
+#include "ui/widgets.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -26,40 +27,34 @@ AboutWindow::AboutWindow(QWidget* parent) : QDialog(parent)
     setWindowTitle(QStringLiteral("درباره ..."));
     setLayoutDirection(Qt::RightToLeft);
 
-    auto* icon = new QLabel(this);
-    icon->setObjectName(QStringLiteral("aboutIcon"));
+    using namespace Widgets;
+    auto* icon = label(this, "aboutIcon", QString());
     icon->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxInformation).pixmap(IconSize, IconSize));
 
-    auto* title = new QLabel(QString::fromLatin1(Messages::DefaultTitle), this);
-    title->setObjectName(QStringLiteral("aboutTitle"));
+    auto* title = label(this, "aboutTitle", QString::fromLatin1(Messages::DefaultTitle));
     QFont titleFont = title->font();
     titleFont.setBold(true);
     titleFont.setPointSizeF(titleFont.pointSizeF() * TitleScale);
     title->setFont(titleFont);
     title->setAlignment(Qt::AlignCenter);
 
-    auto* name = new QLabel(QStringLiteral("کاويرو — دفتر چك هاي دريافتي و پرداختي"), this);
-    name->setObjectName(QStringLiteral("aboutName"));
+    auto* name = label(this, "aboutName", QStringLiteral("کاويرو — دفتر چك هاي دريافتي و پرداختي"));
     name->setAlignment(Qt::AlignCenter);
-    auto* version = new QLabel(QStringLiteral("نسخه ") + AboutWindow::version(), this);
-    version->setObjectName(QStringLiteral("aboutVersion"));
+    auto* version = label(this, "aboutVersion", QStringLiteral("نسخه ") + AboutWindow::version());
     version->setAlignment(Qt::AlignCenter);
 
-    auto* description = new QLabel(
-        QStringLiteral("چك هاي دريافتي و پرداختي را با تاريخ، بانك، مبلغ و شرح نگه مي دارد و جمع مبلغ آنها را "
-                       "به عدد و به حروف نشان مي دهد؛ چك هاي سررسيد را يادآوري مي كند، چك هاي پاس يا باطل "
-                       "شده را بايگاني و در حساب بانك ثبت مي كند، صورت حساب بانك ها و هزينه هاي سالانه را "
-                       "نگه مي دارد، از هر ليست گزارش چاپي مي گيرد، ليست چك ها را به اكسل مي برد و از "
-                       "اطلاعات نسخه پشتيبان تهيه مي كند."),
-        this);
-    description->setObjectName(QStringLiteral("aboutDescription"));
+    auto* description =
+        label(this, "aboutDescription",
+              QStringLiteral("چك هاي دريافتي و پرداختي را با تاريخ، بانك، مبلغ و شرح نگه مي دارد و جمع مبلغ آنها را "
+                             "به عدد و به حروف نشان مي دهد؛ چك هاي سررسيد را يادآوري مي كند، چك هاي پاس يا باطل "
+                             "شده را بايگاني و در حساب بانك ثبت مي كند، صورت حساب بانك ها و هزينه هاي سالانه را "
+                             "نگه مي دارد، از هر ليست گزارش چاپي مي گيرد، ليست چك ها را به اكسل مي برد و از "
+                             "اطلاعات نسخه پشتيبان تهيه مي كند."));
     description->setWordWrap(true);
     description->setFixedWidth(TextWidth);
 
-    auto* closeButton = new QPushButton(QStringLiteral("بستن"), this);
-    closeButton->setObjectName(QStringLiteral("closeButton"));
-    closeButton->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
-    closeButton->setDefault(true);
+    auto* closeButton =
+        button(this, "closeButton", QStringLiteral("بستن"), Enter::PressesAsDefault, QStyle::SP_DialogCloseButton);
     connect(closeButton, &QPushButton::clicked, this, &AboutWindow::accept);
 
     auto* heading = new QHBoxLayout;

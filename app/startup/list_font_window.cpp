@@ -2,11 +2,11 @@
 
 #include "settings/settings_store.h"
 #include "ui/messages.h"
+#include "ui/widgets.h"
 
 #include <QComboBox>
 #include <QFontDatabase>
 #include <QFontMetrics>
-#include <QFormLayout>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -45,19 +45,14 @@ QStringList ListFontWindow::sizes()
 
 void ListFontWindow::buildControls()
 {
-    m_family = new QComboBox(this);
-    m_family->setObjectName(QStringLiteral("Combo1"));
-    m_family->setEditable(true);
-    m_family->setInsertPolicy(QComboBox::NoInsert);
+    using namespace Widgets;
+    m_family = editableComboBox(this, "Combo1");
     m_family->addItems(QFontDatabase::families());
     m_family->setCurrentIndex(-1);
     m_family->setMinimumContentsLength(22);
     m_family->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
 
-    m_size = new QComboBox(this);
-    m_size->setObjectName(QStringLiteral("Combo2"));
-    m_size->setEditable(true);
-    m_size->setInsertPolicy(QComboBox::NoInsert);
+    m_size = editableComboBox(this, "Combo2");
     m_size->addItems(sizes());
     m_size->setCurrentIndex(-1);
     m_size->setMinimumContentsLength(4);
@@ -65,8 +60,7 @@ void ListFontWindow::buildControls()
 
     // The program's name, in a frame tall enough for the largest size, so that the window
     // does not jump while sizes are tried.
-    m_sample = new QLabel(QStringLiteral("کاويرو"), this);
-    m_sample->setObjectName(QStringLiteral("Label1"));
+    m_sample = label(this, "Label1", QStringLiteral("کاويرو"));
     m_sample->setAlignment(Qt::AlignCenter);
     m_sample->setFrameShape(QFrame::StyledPanel);
     m_sample->setBackgroundRole(QPalette::Base);
@@ -75,12 +69,8 @@ void ListFontWindow::buildControls()
     largest.setPointSize(LargestSize);
     m_sample->setFixedSize(SampleWidth, QFontMetrics(largest).height() + 16);
 
-    auto* save = new QPushButton(QStringLiteral("ثبت قلم"), this);
-    save->setObjectName(QStringLiteral("AeroButton2"));
-    save->setIcon(style()->standardIcon(QStyle::SP_DialogSaveButton));
-    auto* back = new QPushButton(QStringLiteral("بازگشت"), this);
-    back->setObjectName(QStringLiteral("AeroButton1"));
-    back->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
+    auto* save = button(this, "AeroButton2", QStringLiteral("ثبت قلم"), Enter::Presses, QStyle::SP_DialogSaveButton);
+    auto* back = button(this, "AeroButton1", QStringLiteral("بازگشت"), Enter::Presses, QStyle::SP_DialogCloseButton);
     connect(save, &QPushButton::clicked, this, &ListFontWindow::save);
     connect(back, &QPushButton::clicked, this, &ListFontWindow::reject);
 
@@ -120,9 +110,8 @@ void ListFontWindow::showSample()
 void ListFontWindow::save()
 {
     QString error;
-    if (!SettingsStore::write({{Settings::ListFont, m_family->currentText()},
-                               {Settings::ListFontSize, m_size->currentText()}},
-                              &error))
+    if (!SettingsStore::write(
+            {{Settings::ListFont, m_family->currentText()}, {Settings::ListFontSize, m_size->currentText()}}, &error))
         Messages::show(this, QStringLiteral("قلم ثبت نشد.\n") + error, Messages::Icon::Critical);
     // The list takes the font for this session even when it could not be kept for the next.
     m_listFont = chosenFont();

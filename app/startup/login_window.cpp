@@ -6,6 +6,7 @@
 #include "startup/single_instance.h"
 #include "ui/enter_path.h"
 #include "ui/messages.h"
+#include "ui/widgets.h"
 
 #include <QEvent>
 #include <QFormLayout>
@@ -24,23 +25,6 @@ namespace {
 constexpr int ClockTickMs = 500;
 constexpr int BoxMargin = 8;
 constexpr int LoginMinimumWidth = 340;
-
-QLineEdit* readOnlyBox(const char* name, QWidget* parent)
-{
-    auto* box = new QLineEdit(parent);
-    box->setObjectName(QLatin1String(name));
-    box->setReadOnly(true);
-    box->setFocusPolicy(Qt::NoFocus);
-    return box;
-}
-
-QLabel* labelFor(const char* name, const QString& text, QWidget* buddy)
-{
-    auto* label = new QLabel(text, buddy->parentWidget());
-    label->setObjectName(QLatin1String(name));
-    label->setBuddy(buddy);
-    return label;
-}
 
 } // namespace
 
@@ -85,30 +69,29 @@ LoginWindow::LoginWindow(QWidget* parent) : QDialog(parent)
 
 void LoginWindow::buildControls()
 {
-    m_ownerBox = readOnlyBox("Text1", this);
-    m_dateBox = readOnlyBox("Text2", this);
-    m_timeBox = readOnlyBox("Text3", this);
+    using namespace Widgets;
+    m_ownerBox = readOnlyBox(this, "Text1");
+    m_dateBox = readOnlyBox(this, "Text2");
+    m_timeBox = readOnlyBox(this, "Text3");
+    // The figures are shown only; the focus goes straight to the password.
+    for (QLineEdit* shown : {m_ownerBox, m_dateBox, m_timeBox})
+        shown->setFocusPolicy(Qt::NoFocus);
 
-    m_passwordBox = new QLineEdit(this);
-    m_passwordBox->setObjectName(QStringLiteral("Text4"));
+    m_passwordBox = textBox(this, "Text4");
     m_passwordBox->setEchoMode(QLineEdit::Password);
     // Every typed character shows as an asterisk, whatever mask the desktop's style prefers.
     m_passwordBox->setStyleSheet(QStringLiteral("lineedit-password-character: 42;"));
 
     auto* form = new QFormLayout;
     form->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
-    form->addRow(labelFor("Label1", QStringLiteral(" :اين نرم افزار متعلق به "), m_ownerBox), m_ownerBox);
-    form->addRow(labelFor("Label2", QStringLiteral(" : تاريخ"), m_dateBox), m_dateBox);
-    form->addRow(labelFor("Label3", QStringLiteral(" : ساعت"), m_timeBox), m_timeBox);
-    form->addRow(labelFor("Label4", QStringLiteral(" : رمز عبور"), m_passwordBox), m_passwordBox);
+    form->addRow(labelFor(m_ownerBox, "Label1", QStringLiteral(" :اين نرم افزار متعلق به ")), m_ownerBox);
+    form->addRow(labelFor(m_dateBox, "Label2", QStringLiteral(" : تاريخ")), m_dateBox);
+    form->addRow(labelFor(m_timeBox, "Label3", QStringLiteral(" : ساعت")), m_timeBox);
+    form->addRow(labelFor(m_passwordBox, "Label4", QStringLiteral(" : رمز عبور")), m_passwordBox);
 
-    m_enterButton = new QPushButton(QStringLiteral("ورود"), this);
-    m_enterButton->setObjectName(QStringLiteral("Command2"));
-    m_enterButton->setToolTip(QStringLiteral("ورود  به برنامه"));
-    m_enterButton->setIcon(style()->standardIcon(QStyle::SP_DialogOkButton));
-    m_exitButton = new QPushButton(QStringLiteral("خروج"), this);
-    m_exitButton->setObjectName(QStringLiteral("Command1"));
-    m_exitButton->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
+    m_enterButton = button(this, "Command2", QStringLiteral("ورود"), Enter::Presses, QStyle::SP_DialogOkButton,
+                           QStringLiteral("ورود  به برنامه"));
+    m_exitButton = button(this, "Command1", QStringLiteral("خروج"), Enter::Presses, QStyle::SP_DialogCloseButton);
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();

@@ -4,6 +4,7 @@
 #include "data/clock.h"
 #include "settings/settings_store.h"
 #include "ui/messages.h"
+#include "ui/widgets.h"
 
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -27,26 +28,22 @@ OwnerNameWindow::OwnerNameWindow(QWidget* parent) : QDialog(parent)
     setWindowTitle(QStringLiteral("مشخصات برنامه ..."));
     setLayoutDirection(Qt::RightToLeft);
 
-    m_nameBox = new QLineEdit(SettingsStore::read(Settings::OwnerName), this);
-    m_nameBox->setObjectName(QStringLiteral("Text1"));
+    using namespace Widgets;
+    m_nameBox = textBox(this, "Text1");
+    m_nameBox->setText(SettingsStore::read(Settings::OwnerName));
     m_nameBox->setMinimumWidth(NameBoxMinimumWidth);
-    auto* label = new QLabel(QChar(LeftToRightMark) + QStringLiteral(" :اين نرم افزار متعلق به "), this);
-    label->setObjectName(QStringLiteral("ownerLabel"));
-    label->setBuddy(m_nameBox);
+    auto* caption =
+        labelFor(m_nameBox, "ownerLabel", QChar(LeftToRightMark) + QStringLiteral(" :اين نرم افزار متعلق به "));
 
-    auto* save = new QPushButton(QStringLiteral("ثبت"), this);
-    save->setObjectName(QStringLiteral("Command1"));
-    save->setToolTip(QStringLiteral("ثبت اطلاعات"));
-    save->setIcon(style()->standardIcon(QStyle::SP_DialogSaveButton));
-    auto* back = new QPushButton(QStringLiteral("بازگشت"), this);
-    back->setObjectName(QStringLiteral("F"));
-    back->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
+    auto* save = button(this, "Command1", QStringLiteral("ثبت"), Enter::Presses, QStyle::SP_DialogSaveButton,
+                        QStringLiteral("ثبت اطلاعات"));
+    auto* back = button(this, "F", QStringLiteral("بازگشت"), Enter::Presses, QStyle::SP_DialogCloseButton);
     connect(save, &QPushButton::clicked, this, &OwnerNameWindow::save);
     connect(back, &QPushButton::clicked, this, &OwnerNameWindow::reject);
 
     auto* form = new QFormLayout;
     form->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
-    form->addRow(label, m_nameBox);
+    form->addRow(caption, m_nameBox);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(save);

@@ -2,6 +2,7 @@
 
 #include "settings/settings_store.h"
 #include "ui/messages.h"
+#include "ui/widgets.h"
 
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -21,24 +22,18 @@ PasswordWindow::PasswordWindow(QWidget* parent) : QDialog(parent)
     setWindowTitle(QStringLiteral("رمز عبور براي برنامه  ..."));
     setLayoutDirection(Qt::RightToLeft);
 
-    m_passwordBox = new QLineEdit(this);
-    m_passwordBox->setObjectName(QStringLiteral("Text1"));
-    auto* label = new QLabel(QStringLiteral("رمز عبور جديد :"), this);
-    label->setObjectName(QStringLiteral("newPasswordLabel"));
-    label->setBuddy(m_passwordBox);
+    using namespace Widgets;
+    m_passwordBox = textBox(this, "Text1");
+    auto* caption = labelFor(m_passwordBox, "newPasswordLabel", QStringLiteral("رمز عبور جديد :"));
 
-    auto* saveButton = new QPushButton(QStringLiteral("ثبت"), this);
-    saveButton->setObjectName(QStringLiteral("Command1"));
-    saveButton->setIcon(style()->standardIcon(QStyle::SP_DialogSaveButton));
-    auto* backButton = new QPushButton(QStringLiteral("بازگشت"), this);
-    backButton->setObjectName(QStringLiteral("Command2"));
-    backButton->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
+    auto* saveButton = button(this, "Command1", QStringLiteral("ثبت"), Enter::Presses, QStyle::SP_DialogSaveButton);
+    auto* backButton = button(this, "Command2", QStringLiteral("بازگشت"), Enter::Presses, QStyle::SP_DialogCloseButton);
     connect(saveButton, &QPushButton::clicked, this, &PasswordWindow::save);
     connect(backButton, &QPushButton::clicked, this, &PasswordWindow::reject);
 
     auto* form = new QFormLayout;
     form->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
-    form->addRow(label, m_passwordBox);
+    form->addRow(caption, m_passwordBox);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(saveButton);

@@ -4,6 +4,7 @@
 #include "settings/settings_store.h"
 #include "ui/messages.h"
 #include "ui/persian_keyboard.h"
+#include "ui/widgets.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -16,13 +17,6 @@
 #include <QVBoxLayout>
 
 namespace {
-
-QCheckBox* checkBox(QWidget* parent, const char* name, const QString& caption)
-{
-    auto* box = new QCheckBox(caption, parent);
-    box->setObjectName(QLatin1String(name));
-    return box;
-}
 
 QString checkState(const QCheckBox* box)
 {
@@ -42,6 +36,7 @@ PreferencesWindow::PreferencesWindow(const QString& dataDir, QWidget* parent) : 
 
 void PreferencesWindow::buildControls()
 {
+    using namespace Widgets;
     m_keyboardAtStart =
         checkBox(this, "Check1", QStringLiteral("تغيير زبان صفحه کليد از انگليسي به فارسي در هنگام اجراي برنامه"));
     m_keyboardAtStart->setToolTip(PersianKeyboard::switchHint());
@@ -49,35 +44,24 @@ void PreferencesWindow::buildControls()
     m_reminderAtStart =
         checkBox(this, "Check3", QStringLiteral("نمايش - چک  کردن اطلاعات امروز - در هنگام اجراي برنامه"));
 
-    m_dayGroup = new QGroupBox(this);
-    m_dayGroup->setObjectName(QStringLiteral("AeroGroupBox1"));
+    m_dayGroup = named(new QGroupBox(this), "AeroGroupBox1");
     // The window keeps its size while the group comes and goes with its box.
-    QSizePolicy keepSpace = m_dayGroup->sizePolicy();
-    keepSpace.setRetainSizeWhenHidden(true);
-    m_dayGroup->setSizePolicy(keepSpace);
-    m_dayCount = new QComboBox(m_dayGroup);
-    m_dayCount->setObjectName(QStringLiteral("Combo1"));
+    keepPlaceWhenHidden(m_dayGroup);
+    m_dayCount = comboBox(m_dayGroup, "Combo1");
     m_dayCount->addItems(
         {QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"), QStringLiteral("4"), QStringLiteral("5")});
     m_dayCount->setCurrentIndex(-1);
     m_dayCount->setMinimumContentsLength(3);
-    auto* before = new QLabel(QStringLiteral("نمايش اطلاعات چك قبل از "), m_dayGroup);
-    before->setObjectName(QStringLiteral("Label1"));
-    before->setBuddy(m_dayCount);
-    auto* days = new QLabel(QStringLiteral("روز"), m_dayGroup);
-    days->setObjectName(QStringLiteral("Label2"));
+    auto* before = labelFor(m_dayCount, "Label1", QStringLiteral("نمايش اطلاعات چك قبل از "));
+    auto* days = label(m_dayGroup, "Label2", QStringLiteral("روز"));
     auto* dayRow = new QHBoxLayout(m_dayGroup);
     dayRow->addWidget(before);
     dayRow->addWidget(m_dayCount);
     dayRow->addWidget(days);
     dayRow->addStretch();
 
-    auto* save = new QPushButton(QStringLiteral("ثبت"), this);
-    save->setObjectName(QStringLiteral("AeroButton1"));
-    save->setIcon(style()->standardIcon(QStyle::SP_DialogSaveButton));
-    auto* back = new QPushButton(QStringLiteral("بازگشت"), this);
-    back->setObjectName(QStringLiteral("AeroButton2"));
-    back->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
+    auto* save = button(this, "AeroButton1", QStringLiteral("ثبت"), Enter::Presses, QStyle::SP_DialogSaveButton);
+    auto* back = button(this, "AeroButton2", QStringLiteral("بازگشت"), Enter::Presses, QStyle::SP_DialogCloseButton);
     connect(save, &QPushButton::clicked, this, &PreferencesWindow::save);
     connect(back, &QPushButton::clicked, this, &PreferencesWindow::reject);
     auto* buttons = new QHBoxLayout;

@@ -7,6 +7,7 @@
 #include "data/failure_text.h"
 #include "settings/settings_store.h"
 #include "ui/messages.h"
+#include "ui/widgets.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -17,13 +18,6 @@
 namespace {
 
 constexpr char16_t LeftToRightMark = u'\u200E';
-
-QLabel* sentencePart(QWidget* parent, const char* name, const QString& text)
-{
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(QLatin1String(name));
-    return label;
-}
 
 } // namespace
 
@@ -39,14 +33,14 @@ ReminderWindow::ReminderWindow(Database& database, QWidget* parent)
 
 void ReminderWindow::buildControls()
 {
-    auto* icon = new QLabel(this);
-    icon->setObjectName(QStringLiteral("reminderIcon"));
+    using namespace Widgets;
+    auto* icon = label(this, "reminderIcon", QString());
     const int iconSize = style()->pixelMetric(QStyle::PM_MessageBoxIconSize, nullptr, this);
     icon->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxInformation, nullptr, this).pixmap(iconSize));
     icon->setAlignment(Qt::AlignTop);
 
-    m_days = sentencePart(this, "Label5", QString());
-    m_count = sentencePart(this, "Label2", QString());
+    m_days = label(this, "Label5", QString());
+    m_count = label(this, "Label2", QString());
     for (QLabel* figure : {m_days, m_count}) {
         QFont bold = figure->font();
         bold.setBold(true);
@@ -55,15 +49,15 @@ void ReminderWindow::buildControls()
     // The closing words begin with their full stop, written for a label read left to right,
     // where the stop lands at the end of the right-to-left sentence. A label takes its reading
     // direction from its first letter, so a left-to-right mark goes in front.
-    QLabel* closing = sentencePart(this, "Label3", QChar(LeftToRightMark) + QStringLiteral(" .مي باشد"));
+    QLabel* closing = label(this, "Label3", QChar(LeftToRightMark) + QStringLiteral(" .مي باشد"));
 
     auto* sentence = new QHBoxLayout;
     sentence->setSpacing(4);
-    sentence->addWidget(sentencePart(this, "Label1", QStringLiteral("تعداد چک هاي ثبت شده براي  ")));
+    sentence->addWidget(label(this, "Label1", QStringLiteral("تعداد چک هاي ثبت شده براي  ")));
     sentence->addWidget(m_days);
-    sentence->addWidget(sentencePart(this, "Label6", QStringLiteral(" روز آينده")));
+    sentence->addWidget(label(this, "Label6", QStringLiteral(" روز آينده")));
     sentence->addWidget(m_count);
-    sentence->addWidget(sentencePart(this, "Label4", QStringLiteral("عدد")));
+    sentence->addWidget(label(this, "Label4", QStringLiteral("عدد")));
     sentence->addWidget(closing);
     sentence->addStretch();
 
@@ -72,10 +66,8 @@ void ReminderWindow::buildControls()
     message->addWidget(icon);
     message->addLayout(sentence, 1);
 
-    auto* back = new QPushButton(QStringLiteral("بازگشت"), this);
-    back->setObjectName(QStringLiteral("AeroButton1"));
-    back->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
-    back->setDefault(true);
+    auto* back =
+        button(this, "AeroButton1", QStringLiteral("بازگشت"), Enter::PressesAsDefault, QStyle::SP_DialogCloseButton);
     connect(back, &QPushButton::clicked, this, &ReminderWindow::accept);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();

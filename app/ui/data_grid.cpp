@@ -196,6 +196,18 @@ void DataGrid::setDesignedWidths(const QList<int>& widths)
     m_restoring = false;
 }
 
+void DataGrid::useDesignedHeader()
+{
+    horizontalHeader()->setDefaultAlignment(Qt::AlignLeading | Qt::AlignVCenter);
+    horizontalHeader()->setMinimumSectionSize(
+        horizontalHeader()->fontMetrics().horizontalAdvance(QStringLiteral("000")));
+}
+
+QString DataGrid::indented(int blanks, const QString& caption)
+{
+    return QString(blanks, QLatin1Char(' ')) + caption;
+}
+
 void DataGrid::restoreWidths()
 {
     m_restoring = true;

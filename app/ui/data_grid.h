@@ -20,7 +20,6 @@ public:
     // Fields shown, in order, with their captions. Amount fields are shown grouped.
     void bind(DataControl* control, const QStringList& fields, const QStringList& captions,
               const QStringList& amountFields = {});
-    DataControl* control() const { return m_control; }
     QString fieldOf(int column) const;
 
     // Column i's width is kept under section/keys[i] (an empty key keeps none); the row height
@@ -29,6 +28,11 @@ public:
     void keepRowHeightIn(const QString& section, const QString& key);
     // Widths the window is designed with; they are not written to the settings.
     void setDesignedWidths(const QList<int>& widths);
+    // For captions indented with blanks from their leading edge (see indented()): they keep to
+    // that edge, so that it stays put, and a column may be as narrow as three digits. Qt would
+    // otherwise take the widest letter of the font, and a Persian font has very wide ones.
+    void useDesignedHeader();
+    static QString indented(int blanks, const QString& caption);
     // A missing or unreadable setting leaves the width or height as it is.
     void restoreWidths();
     void restoreRowHeight();

@@ -25,7 +25,6 @@ public:
     void selectAll();
 
     QLineEdit* edit() const { return m_edit; }
-    QToolButton* calendarButton() const { return m_button; }
     // Created on first use; it lives as long as the box.
     JalaliPicker* picker();
 

@@ -1,7 +1,5 @@
 #pragma once
 
-#include <QObject>
-
 class QWidget;
 
 // Enter in one box moves the focus to the next, the way the program's forms are filled

@@ -12,6 +12,13 @@ namespace {
 
 MessageLog* activeLog = nullptr;
 
+void endProgram(const QString& message)
+{
+    qFatal("%s", qPrintable(message));
+}
+
+MessageLog::Complaint complaintHandler = endProgram;
+
 QString titleOr(const QString& title)
 {
     return title.isEmpty() ? QString::fromLatin1(DefaultTitle) : title;
@@ -34,9 +41,70 @@ QMessageBox::Icon boxIcon(Icon icon)
     return QMessageBox::NoIcon;
 }
 
+QString quoted(const QString& text)
+{
+    return QLatin1Char('"') + text + QLatin1Char('"');
+}
+
+QString describe(const Shown& box)
+{
+    return quoted(box.title) + QStringLiteral(": ") + quoted(box.text);
+}
+
 } // namespace
 
-MessageLog::MessageLog()
+class Recorder
+{
+public:
+    static MessageLog* log() { return activeLog; }
+
+    static void record(const Shown& box) { activeLog->m_shown << box; }
+
+    static bool takeAnswer(const Shown& box)
+    {
+        record(box);
+        if (activeLog->m_answers.isEmpty()) {
+            complaintHandler(QStringLiteral("A question was asked with no answer queued (taken as No): ") +
+                             describe(box));
+            return false;
+        }
+        return activeLog->m_answers.takeFirst();
+    }
+
+    static QString takeText(const Shown& box, const char* kind)
+    {
+        record(box);
+        if (activeLog->m_texts.isEmpty()) {
+            complaintHandler(
+                QStringLiteral("A %1 was opened with no text queued (taken as Cancel): ").arg(QLatin1String(kind)) +
+                describe(box));
+            return QString();
+        }
+        return activeLog->m_texts.takeFirst();
+    }
+
+    static QString leftOver(const MessageLog& log)
+    {
+        QStringList answers;
+        for (bool yes : log.m_answers)
+            answers << (yes ? QStringLiteral("Yes") : QStringLiteral("No"));
+        for (const QString& text : log.m_texts)
+            answers << (text.isNull() ? QStringLiteral("Cancel") : quoted(text));
+        QStringList boxes;
+        for (const Shown& box : log.m_shown)
+            boxes << describe(box);
+        return QStringLiteral("Answers were queued that no box asked for: ") + answers.join(QStringLiteral(", ")) +
+               QStringLiteral(". Boxes shown: ") +
+               (boxes.isEmpty() ? QStringLiteral("none") : boxes.join(QStringLiteral("; ")));
+    }
+};
+
+void MessageLog::setComplaintHandler(Complaint handler)
+{
+    complaintHandler = handler ? handler : endProgram;
+}
+
+MessageLog::MessageLog() : m_outer(activeLog)
 {
     activeLog = this;
 }
@@ -44,21 +112,15 @@ MessageLog::MessageLog()
 MessageLog::~MessageLog()
 {
     if (activeLog == this)
-        activeLog = nullptr;
-}
-
-void MessageLog::clear()
-{
-    m_shown.clear();
-    m_answers.clear();
-    m_texts.clear();
-    m_unanswered = 0;
+        activeLog = m_outer;
+    if (unusedAnswers() > 0)
+        complaintHandler(Recorder::leftOver(*this));
 }
 
 void show(QWidget* parent, const QString& text, Icon icon, const QString& title)
 {
-    if (activeLog) {
-        activeLog->m_shown << Shown{icon, titleOr(title), text};
+    if (Recorder::log()) {
+        Recorder::record({icon, titleOr(title), text});
         return;
     }
     QMessageBox box(boxIcon(icon), titleOr(title), text, QMessageBox::Ok, parent);
@@ -67,33 +129,17 @@ void show(QWidget* parent, const QString& text, Icon icon, const QString& title)
 
 bool ask(QWidget* parent, const QString& text, const QString& title)
 {
-    if (activeLog) {
-        activeLog->m_shown << Shown{Icon::Question, titleOr(title), text};
-        if (activeLog->m_answers.isEmpty()) {
-            ++activeLog->m_unanswered;
-            return false;
-        }
-        return activeLog->m_answers.takeFirst();
-    }
+    if (Recorder::log())
+        return Recorder::takeAnswer({Icon::Question, titleOr(title), text});
     QMessageBox box(QMessageBox::Question, titleOr(title), text, QMessageBox::Yes | QMessageBox::No, parent);
     box.setDefaultButton(QMessageBox::Yes);
     return box.exec() == QMessageBox::Yes;
 }
 
-QString takeText(const QString& title, const QString& prompt)
-{
-    activeLog->m_shown << Shown{Icon::None, title, prompt};
-    if (activeLog->m_texts.isEmpty()) {
-        ++activeLog->m_unanswered;
-        return QString();
-    }
-    return activeLog->m_texts.takeFirst();
-}
-
 QString input(QWidget* parent, const QString& prompt, const QString& title, const QString& defaultText)
 {
-    if (activeLog)
-        return takeText(title, prompt);
+    if (Recorder::log())
+        return Recorder::takeText({Icon::None, title, prompt}, "input box");
     bool ok = false;
     const QString text = QInputDialog::getText(parent, titleOr(title), prompt, QLineEdit::Normal, defaultText, &ok);
     return ok ? text : QString();
@@ -101,22 +147,22 @@ QString input(QWidget* parent, const QString& prompt, const QString& title, cons
 
 QString saveFileName(QWidget* parent, const QString& title, const QString& suggestedPath, const QString& filter)
 {
-    if (activeLog)
-        return takeText(title, suggestedPath);
+    if (Recorder::log())
+        return Recorder::takeText({Icon::None, title, suggestedPath}, "file chooser");
     return QFileDialog::getSaveFileName(parent, titleOr(title), suggestedPath, filter);
 }
 
 QString openFileName(QWidget* parent, const QString& title, const QString& folder, const QString& filter)
 {
-    if (activeLog)
-        return takeText(title, folder);
+    if (Recorder::log())
+        return Recorder::takeText({Icon::None, title, folder}, "file chooser");
     return QFileDialog::getOpenFileName(parent, titleOr(title), folder, filter);
 }
 
 QColor chooseColor(QWidget* parent, const QColor& initial)
 {
-    if (activeLog) {
-        const QString name = takeText(QString(), QStringLiteral("colour"));
+    if (Recorder::log()) {
+        const QString name = Recorder::takeText({Icon::None, QString(), QStringLiteral("colour")}, "colour chooser");
         return name.isNull() ? QColor() : QColor(name);
     }
     return QColorDialog::getColor(initial, parent);

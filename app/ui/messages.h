@@ -45,11 +45,23 @@ struct Shown
     QString text;
 };
 
-// While one exists, boxes are recorded instead of shown.
+// While one exists, boxes are recorded instead of shown. Logs may nest; the newest one records.
+//
+// Every question and every input box must find its answer queued, and every answer queued
+// must be taken: a question taken as No without anyone saying so, or an answer nobody asked
+// for, means the code ran another way than its caller meant. Either is a complaint, made
+// with the text of the box (a question with no answer is then answered No, an input box
+// cancelled, so that the caller still ends).
 class MessageLog
 {
 public:
+    // Receives a complaint. The default ends the program with the message; a test harness
+    // makes it fail the running test instead.
+    using Complaint = void (*)(const QString& message);
+    static void setComplaintHandler(Complaint handler);
+
     MessageLog();
+    // Complains about answers still queued.
     ~MessageLog();
     MessageLog(const MessageLog&) = delete;
     MessageLog& operator=(const MessageLog&) = delete;
@@ -61,21 +73,17 @@ public:
     QList<Shown> shown() const { return m_shown; }
     QString lastText() const { return m_shown.isEmpty() ? QString() : m_shown.last().text; }
     int unusedAnswers() const { return static_cast<int>(m_answers.size() + m_texts.size()); }
-    // Questions asked with no answer queued (they were answered No).
-    int unansweredQuestions() const { return m_unanswered; }
-    void clear();
+    // Forgets the boxes shown so far. Answers still queued stay owed.
+    void clear() { m_shown.clear(); }
 
 private:
-    friend void show(QWidget*, const QString&, Icon, const QString&);
-    friend bool ask(QWidget*, const QString&, const QString&);
-    friend QString takeText(const QString&, const QString&);
+    // The boxes' side of the log, in messages.cpp.
+    friend class Recorder;
+
     QList<Shown> m_shown;
     QList<bool> m_answers;
     QStringList m_texts;
-    int m_unanswered = 0;
+    MessageLog* m_outer;
 };
-
-// Records an input box or chooser in the active log and takes its queued text.
-QString takeText(const QString& title, const QString& prompt);
 
 } // namespace Messages

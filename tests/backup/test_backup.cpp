@@ -54,7 +54,7 @@ struct Desk
         QVERIFY(window->setFolder(folder.path()));
     }
 
-    template <typename T> T* find(const char* name) const { return window->findChild<T*>(QString::fromLatin1(name)); }
+    template <typename T> T* find(QAnyStringView name) const { return control<T>(window.get(), name); }
     QLineEdit* name() const { return find<QLineEdit>("Text2"); }
     QLineEdit* path() const { return find<QLineEdit>("Text1"); }
     void save() const { find<QPushButton>("Command1")->click(); }
@@ -90,7 +90,7 @@ private slots:
         {
             BackupWindow fresh(desk.data.db());
             fresh.show();
-            auto* name = fresh.findChild<QLineEdit*>(QStringLiteral("Text2"));
+            auto* name = control<QLineEdit>(fresh, "Text2");
             QCOMPARE(name->selectedText(), TodayName);
             QVERIFY(name->hasFocus() || !fresh.isActiveWindow());
         }
@@ -172,7 +172,7 @@ private slots:
         BackupWindow next(desk.data.db());
         next.show();
         QCOMPARE(next.folder(), desk.folder.path());
-        QCOMPARE(next.findChild<QListWidget*>(QStringLiteral("File1"))->count(), 1);
+        QCOMPARE(control<QListWidget>(next, "File1")->count(), 1);
     }
 
     void replacementAsked()
@@ -225,7 +225,6 @@ private slots:
         const QString target = desk.path()->text();
         // An older backup of the same name is replaced only by a complete copy.
         QVERIFY(writeFile(target, "old backup"));
-        log.answer(true);
         std::unique_ptr<DiskFull> full;
         if (failure == QLatin1String("disk full")) {
             full = std::make_unique<DiskFull>();
@@ -239,10 +238,18 @@ private slots:
             desk.data.db().close();
             QVERIFY(QFile::remove(desk.data.db().filePath()));
         }
+        // A backup still in its place is to be replaced, which is asked first.
+        const bool replacing = QFileInfo::exists(target);
+        if (replacing)
+            log.answer(true);
         desk.save();
         full.reset();
         QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 
+        QCOMPARE(log.shown().size(), replacing ? 2 : 1);
+        if (replacing)
+            QCOMPARE(log.shown().first().text, QStringLiteral("فايلي با نام ") + TodayName +
+                                                   QStringLiteral(" وجود دارد آيا مايل به جايگزيني اين فايل هستيد؟ "));
         QVERIFY(log.shown().last().icon == Messages::Icon::Critical);
         QVERIFY(log.lastText().startsWith(QStringLiteral("نسخه پشتیبان ساخته نشد")));
         QVERIFY(!desk.find<QWidget>("ProgressBar1")->isVisible());

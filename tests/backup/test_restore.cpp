@@ -63,7 +63,7 @@ struct Desk
         QVERIFY(window->setFolder(backups.path()));
     }
 
-    template <typename T> T* find(const char* name) const { return window->findChild<T*>(QString::fromLatin1(name)); }
+    template <typename T> T* find(QAnyStringView name) const { return control<T>(window.get(), name); }
 
     void choose(const QString& name) const
     {

@@ -41,16 +41,8 @@ void pressEnter(QWidget* widget)
 {
     QWidget* target = widget->focusProxy() ? widget->focusProxy() : widget;
     if (auto* number = qobject_cast<NumType*>(widget))
-        target = number->findChild<QLineEdit*>(QStringLiteral("txtUse"));
+        target = control<QLineEdit>(number, "txtUse");
     QTest::keyClick(target, Qt::Key_Return);
-}
-
-template <typename T> T* child(QWidget* window, const char* name)
-{
-    T* found = window->findChild<T*>(QString::fromLatin1(name));
-    if (!found)
-        qFatal("no control %s", name);
-    return found;
 }
 
 struct LedgerRow
@@ -118,7 +110,7 @@ class TestBanks : public QObject
             return nullptr;
         return m_window.get();
     }
-    template <typename T> T* find(const char* name) { return child<T>(m_window.get(), name); }
+    template <typename T> T* find(QAnyStringView name) { return control<T>(m_window.get(), name); }
     void click(const char* name) { find<QPushButton>(name)->click(); }
     void selectBank(int row)
     {
@@ -132,7 +124,7 @@ class TestBanks : public QObject
         click("AeroButton6");
         typeEach(find<QLineEdit>("Text3"), description);
         click("AeroButton11");
-        QTest::keyClicks(find<NumType>("NumType1")->findChild<QLineEdit*>(QStringLiteral("txtUse")), amount);
+        QTest::keyClicks(control<QLineEdit>(find<NumType>("NumType1"), "txtUse"), amount);
         find<QComboBox>("Combo1")->setCurrentIndex(kind);
     }
 
@@ -389,9 +381,9 @@ private slots:
         QCOMPARE(statement.objectName(), QStringLiteral("Form10"));
         QCOMPARE(statement.windowTitle(), QStringLiteral("صورتحساب بانك     ملت"));
         QCOMPARE(statement.lines().recordCount(), int(debits.size() + credits.size()));
-        QCOMPARE(child<NumType>(&statement, "NumType3")->value(), debit);
-        QCOMPARE(child<NumType>(&statement, "NumType2")->value(), credit);
-        auto* text = child<QLineEdit>(&statement, "Text1");
+        QCOMPARE(control<NumType>(&statement, "NumType3")->value(), debit);
+        QCOMPARE(control<NumType>(&statement, "NumType2")->value(), credit);
+        auto* text = control<QLineEdit>(&statement, "Text1");
         QCOMPARE(text->text(), balance);
         QCOMPARE(text->toolTip(), words);
         QVERIFY(statement.findChild<QObject*>(QStringLiteral("Tolvan_Resize")));
@@ -403,7 +395,7 @@ private slots:
         post(bank, BankLedger::Side::Debit, 1234567, QStringLiteral("کارمزد"));
         post(bank, BankLedger::Side::Credit, 8600000, ChequeCredit + QStringLiteral("مريم احمدي"), true);
         StatementWindow statement(m_data->db(), bank, QStringLiteral("ملت"));
-        auto* grid = child<QTableView>(&statement, "DataGrid1");
+        auto* grid = control<QTableView>(&statement, "DataGrid1");
         const QAbstractItemModel* model = grid->model();
         QCOMPARE(model->columnCount(), 8);
         QCOMPARE(model->headerData(4, Qt::Horizontal).toString(),
@@ -429,30 +421,30 @@ private slots:
         Messages::MessageLog log;
         StatementWindow statement(m_data->db(), bank, QStringLiteral("ملت"));
         statement.show();
-        auto* balance = child<QLineEdit>(&statement, "Text1");
+        auto* balance = control<QLineEdit>(&statement, "Text1");
         QCOMPARE(balance->text(), QStringLiteral("3,000"));
 
         statement.lines().setCurrentRow(1);
         log.answer(false);
-        child<QPushButton>(&statement, "AeroButton2")->click();
+        control<QPushButton>(&statement, "AeroButton2")->click();
         QCOMPARE(log.shown().last().text, QStringLiteral(" آيا مطمئن به حذف اين گزينه از ليست هستيد! "));
         QCOMPARE(log.shown().last().title, QStringLiteral("برداشت"));
         QCOMPARE(ledger().size(), 2);
 
         statement.lines().setCurrentRow(1);
         log.answer(true);
-        child<QPushButton>(&statement, "AeroButton2")->click();
+        control<QPushButton>(&statement, "AeroButton2")->click();
         QCOMPARE(ledger().size(), 1);
         QCOMPARE(statement.lines().recordCount(), 1);
-        QCOMPARE(child<NumType>(&statement, "NumType3")->value(), 0.0);
+        QCOMPARE(control<NumType>(&statement, "NumType3")->value(), 0.0);
         QCOMPARE(balance->text(), QStringLiteral("5,000"));
 
         // The last line goes too; after it there is nothing to ask about.
         log.answer(true);
-        child<QPushButton>(&statement, "AeroButton2")->click();
+        control<QPushButton>(&statement, "AeroButton2")->click();
         QCOMPARE(ledger().size(), 0);
         const int asked = int(log.shown().size());
-        child<QPushButton>(&statement, "AeroButton2")->click();
+        control<QPushButton>(&statement, "AeroButton2")->click();
         QCOMPARE(log.shown().size(), asked);
         QCOMPARE(balance->text(), QStringLiteral("0"));
     }
@@ -462,10 +454,10 @@ private slots:
         const qint64 bank = addBank(QStringLiteral("ملت"));
         StatementWindow statement(m_data->db(), bank, QStringLiteral("ملت"));
         statement.show();
-        QTest::keyClick(child<QTableView>(&statement, "DataGrid1"), Qt::Key_Escape);
+        QTest::keyClick(control<QTableView>(&statement, "DataGrid1"), Qt::Key_Escape);
         QVERIFY(!statement.isVisible());
         statement.show();
-        child<QPushButton>(&statement, "AeroButton1")->click();
+        control<QPushButton>(&statement, "AeroButton1")->click();
         QVERIFY(!statement.isVisible());
     }
 
@@ -505,13 +497,13 @@ private slots:
         {
             StatementWindow statement(m_data->db(), bank, QStringLiteral("ملت"));
             statement.show();
-            QCOMPARE(child<QTableView>(&statement, "DataGrid1")->columnWidth(0), 40);
-            child<QTableView>(&statement, "DataGrid1")->horizontalHeader()->resizeSection(4, 410);
+            QCOMPARE(control<QTableView>(&statement, "DataGrid1")->columnWidth(0), 40);
+            control<QTableView>(&statement, "DataGrid1")->horizontalHeader()->resizeSection(4, 410);
             QCOMPARE(SettingsStore::read(QStringLiteral("DataGird5"), QStringLiteral("2")), QStringLiteral("6150"));
         }
         StatementWindow statement(m_data->db(), bank, QStringLiteral("ملت"));
         statement.show();
-        QCOMPARE(child<QTableView>(&statement, "DataGrid1")->columnWidth(4), 410);
+        QCOMPARE(control<QTableView>(&statement, "DataGrid1")->columnWidth(4), 410);
     }
 };
 

@@ -59,13 +59,7 @@ private:
         archive("1405/10/01", QStringLiteral("قسط"), 4200, QStringLiteral("تجارت"), "9999", QVariant(), Passed);
     }
 
-    template <typename T> T* child(const char* name)
-    {
-        T* found = m_window->findChild<T*>(QString::fromLatin1(name));
-        if (!found)
-            qFatal("no control %s", name);
-        return found;
-    }
+    template <typename T> T* child(QAnyStringView name) { return control<T>(m_window.get(), name); }
     int count() { return child<QLabel>("Label8")->text().toInt(); }
     double total() { return child<NumType>("NumType1")->value(); }
     QString words() { return child<QLabel>("Label3")->text(); }
@@ -98,7 +92,7 @@ private:
         for (const QChar c : text)
             QTest::sendKeyEvent(QTest::Click, box, Qt::Key_unknown, QString(c), Qt::NoModifier);
     }
-    QAction* menuItem(const char* name) { return child<QMenu>("MMM")->findChild<QAction*>(QString::fromLatin1(name)); }
+    QAction* menuItem(const char* name) { return control<QAction>(child<QMenu>("MMM"), name); }
 
 private slots:
     void init() { m_data = std::make_unique<TestDatabase>(); }

@@ -69,13 +69,7 @@ struct Desk
         return dialog.get();
     }
 
-    template <typename T> T* find(const char* name) const
-    {
-        T* widget = dialog->findChild<T*>(QString::fromLatin1(name));
-        if (!widget)
-            qWarning("no control %s", name);
-        return widget;
-    }
+    template <typename T> T* find(QAnyStringView name) const { return control<T>(dialog.get(), name); }
 
     void save() const { find<QPushButton>("AeroButton2")->click(); }
 
@@ -151,7 +145,7 @@ private slots:
         QTest::keyClicks(desk.find<QLineEdit>("Text3"), " 0042 ");
         typeEach(desk.find<QComboBox>("Combo1")->lineEdit(), QStringLiteral("ملت"));
         desk.find<QComboBox>("Combo2")->setCurrentIndex(1);
-        QTest::keyClicks(desk.find<NumType>("NumType1")->findChild<QLineEdit*>("txtUse"), "2500000");
+        QTest::keyClicks(control<QLineEdit>(desk.find<NumType>("NumType1"), "txtUse"), "2500000");
         QCOMPARE(desk.find<QLabel>("Label6")->text(), AmountToWords(2500000) + QStringLiteral("     : ريال"));
         typeEach(desk.find<QLineEdit>("Text2"), QStringLiteral(" علی "));
         typeEach(desk.find<QLineEdit>("Text4"), QStringLiteral("بابت اجاره"));

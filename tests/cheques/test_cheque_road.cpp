@@ -42,6 +42,8 @@ private slots:
         control<QPushButton>(&window, "AeroButton6")->click();
         const qint64 bank = scalar(data.db(), QStringLiteral("SELECT Id FROM T3")).toLongLong();
         QVERIFY(bank > 0);
+        QCOMPARE(log.shown().size(), 1);
+        QCOMPARE(log.lastText(), QStringLiteral("ثبت شد"));
 
         // A received cheque on it, and one that stays.
         data.addCheque(with(cheque(QStringLiteral("1405/10/01"), QStringLiteral("شرکت البرز"), 2500000, Received),
@@ -57,6 +59,10 @@ private slots:
         log.answer(true);
         log.answer(true);
         control<QPushButton>(&window, "AeroButton9")->click();
+        QCOMPARE(log.shown().size(), 4);
+        QCOMPARE(log.shown().at(1).text, QStringLiteral(" .چک زير با مشخصات ذکر شده پاس شود "));
+        QCOMPARE(log.shown().at(2).text,
+                 QStringLiteral("آيا مايل هستيد چک مورد نظر از ليست حذف و به ليست بايگاني اظافه شود ؟ "));
         QCOMPARE(log.lastText(), QStringLiteral(" .عمليات با موفق انجام شد "));
         QCOMPARE(control<QLabel>(&window, "Label6")->text(), QStringLiteral("1"));
 

@@ -29,13 +29,7 @@ private:
     std::unique_ptr<TestDatabase> m_data;
     std::unique_ptr<MainWindow> m_window;
 
-    template <typename T> T* child(const char* name)
-    {
-        T* found = m_window->findChild<T*>(QString::fromLatin1(name));
-        if (!found)
-            qFatal("no control %s", name);
-        return found;
-    }
+    template <typename T> T* child(QAnyStringView name) { return control<T>(m_window.get(), name); }
     int count() { return child<QLabel>("Label6")->text().toInt(); }
     double total() { return child<NumType>("NumType1")->value(); }
     QString words() { return child<QLabel>("Label4")->text(); }
@@ -259,7 +253,7 @@ private slots:
         QCOMPARE(count(), 2);
         child<QTableView>("DataGrid1")->selectRow(1);
         log.answer(true);
-        m_window->findChild<QMenu*>(QStringLiteral("t"))->findChild<QAction*>(QStringLiteral("h"))->trigger();
+        control<QAction>(child<QMenu>("t"), "h")->trigger();
         QCOMPARE(log.shown().last().text, QStringLiteral(" آيا مطمئن به حذف اين گزينه از ليست هستيد؟ "));
         QCOMPARE(count(), 1);
         QCOMPARE(total(), 100.0);
@@ -294,13 +288,13 @@ private slots:
         whenModal([&](QWidget* dialog) {
             title = dialog->windowTitle();
             QCOMPARE(dialog->objectName(), QStringLiteral("Form2"));
-            dialog->findChild<DateBox*>(QStringLiteral("MaskEdBox1"))->setText(QStringLiteral("1402/12/29"));
-            dialog->findChild<NumType*>(QStringLiteral("NumType1"))->setValue(2500);
-            dialog->findChild<QPushButton*>(QStringLiteral("AeroButton2"))->click();
+            control<DateBox>(dialog, "MaskEdBox1")->setText(QStringLiteral("1402/12/29"));
+            control<NumType>(dialog, "NumType1")->setValue(2500);
+            control<QPushButton>(dialog, "AeroButton2")->click();
             // The list and its figures follow the save while the dialog is still open.
             QCOMPARE(count(), 2);
             QCOMPARE(total(), 2600.0);
-            dialog->findChild<QPushButton*>(QStringLiteral("AeroButton1"))->click();
+            control<QPushButton>(dialog, "AeroButton1")->click();
         });
         child<QPushButton>("AeroButton1")->click();
         QCOMPARE(title, QStringLiteral(" اضافه کردن چک ..."));
@@ -313,9 +307,9 @@ private slots:
         child<QTableView>("DataGrid1")->selectRow(1);
         whenModal([&](QWidget* dialog) {
             title = dialog->windowTitle();
-            dialog->findChild<NumType*>(QStringLiteral("NumType1"))->setValue(400);
-            dialog->findChild<QPushButton*>(QStringLiteral("AeroButton2"))->click();
-            dialog->findChild<QPushButton*>(QStringLiteral("AeroButton1"))->click();
+            control<NumType>(dialog, "NumType1")->setValue(400);
+            control<QPushButton>(dialog, "AeroButton2")->click();
+            control<QPushButton>(dialog, "AeroButton1")->click();
         });
         child<QPushButton>("AeroButton2")->click();
         QCOMPARE(title, QStringLiteral("ويرايش چک ..."));

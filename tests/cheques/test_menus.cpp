@@ -196,6 +196,7 @@ private slots:
         control<QAction>(m_window.get(), "CoF")->trigger();
         QCOMPARE(listColor(QPalette::Text), QColor(Qt::blue));
         QCOMPARE(SettingsStore::read(QStringLiteral("CD"), QStringLiteral("ForeColor")), QString::number(0xff0000));
+        QCOMPARE(log.shown().size(), 2); // the two choosers, nothing else
     }
 
     void cancellingTheChooserKeepsTheColours()

@@ -15,6 +15,21 @@
 #include <QSqlRecord>
 #include <QtTest>
 
+namespace {
+
+const QString PassQuestion = QStringLiteral(" .چک زير با مشخصات ذکر شده پاس شود ");
+const QString ArchiveQuestion = QStringLiteral("آيا مايل هستيد چک مورد نظر از ليست حذف و به ليست بايگاني اظافه شود ؟ ");
+
+QStringList texts(const Messages::MessageLog& log)
+{
+    QStringList all;
+    for (const Messages::Shown& shown : log.shown())
+        all << shown.text;
+    return all;
+}
+
+} // namespace
+
 class TestStatus : public QObject
 {
     Q_OBJECT
@@ -86,6 +101,7 @@ private slots:
         QCOMPARE(log.shown().size(), 2);
         QCOMPARE(log.shown().at(0).title, QStringLiteral("کالا"));
         QCOMPARE(log.shown().at(0).text, QStringLiteral(" .چک زير با مشخصات ذکر شده پاس شود "));
+        QCOMPARE(log.shown().at(1).text, ArchiveQuestion);
         QCOMPARE(first(QStringLiteral("SELECT V FROM T1")).toString(), ChequeStatus::Passed);
         QCOMPARE(rows("T4"), 1);
         QSqlQuery line(m_data->db().connection());
@@ -112,6 +128,8 @@ private slots:
         click("AeroButton9");
         click("AeroButton7");
         QCOMPARE(log.unusedAnswers(), 0);
+        QCOMPARE(texts(log), (QStringList{PassQuestion, ArchiveQuestion, PassQuestion, ArchiveQuestion,
+                                          QStringLiteral("  .چک مورد نظر به حالت اوليه برگردد ")}));
         QCOMPARE(log.shown().last().text, QStringLiteral("  .چک مورد نظر به حالت اوليه برگردد "));
         QCOMPARE(rows("T4"), 2);
         QCOMPARE(first(QStringLiteral("SELECT V FROM T1")).toString(), ChequeStatus::Initial);
@@ -125,6 +143,7 @@ private slots:
         log.answer(true);
         log.answer(false);
         click("AeroButton9");
+        QCOMPARE(texts(log), (QStringList{PassQuestion, ArchiveQuestion}));
         QCOMPARE(first(QStringLiteral("SELECT V FROM T1")).toString(), ChequeStatus::Passed);
         QCOMPARE(rows("T4"), 0);
     }
@@ -167,6 +186,9 @@ private slots:
         log.answer(true);
         log.answer(true);
         click("AeroButton9");
+        QCOMPARE(log.shown().size(), 3);
+        QCOMPARE(log.shown().at(0).text, PassQuestion);
+        QCOMPARE(log.shown().at(1).text, ArchiveQuestion);
         QCOMPARE(rows("T1"), 1);
         QCOMPARE(rows("T2"), 0);
         QCOMPARE(listed(), 1);
@@ -191,6 +213,7 @@ private slots:
         QCOMPARE(first(QStringLiteral("SELECT V FROM T1")).toString(), ChequeStatus::Initial);
         QCOMPARE(rows("T4"), 0);
         QCOMPARE(log.shown().size(), 2); // the question, then the failure; no archive question
+        QCOMPARE(log.shown().first().text, PassQuestion);
         QCOMPARE(log.shown().last().icon, Messages::Icon::Critical);
     }
 

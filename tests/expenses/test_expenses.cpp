@@ -59,13 +59,7 @@ private:
     std::unique_ptr<TestDatabase> m_data;
     std::unique_ptr<ExpenseRegister> m_window;
 
-    template <typename T> T* child(const char* name)
-    {
-        T* found = m_window->findChild<T*>(QString::fromLatin1(name));
-        if (!found)
-            qFatal("no control %s", name);
-        return found;
-    }
+    template <typename T> T* child(QAnyStringView name) { return control<T>(m_window.get(), name); }
     void click(const char* name) { child<QPushButton>(name)->click(); }
 
     void addKind(const QString& name)
@@ -275,7 +269,7 @@ private slots:
         QCOMPARE(total(), QStringLiteral("47,080,000"));
         click("AeroButton3");
         QVERIFY(child<QGroupBox>("AeroGroupBox4")->isVisible());
-        m_window->findChild<QCheckBox*>(filter.at(0))->setChecked(true);
+        control<QCheckBox>(m_window.get(), filter.at(0))->setChecked(true);
         // A sort asked for with a filter gives way to the filter's date order.
         child<QCheckBox>("Check2")->setChecked(true);
         if (filter.size() == 2) {
@@ -459,7 +453,7 @@ private slots:
         addKind(Power);
         open();
         auto focusIsIn = [this](const char* name) {
-            const QWidget* box = m_window->findChild<QWidget*>(QString::fromLatin1(name));
+            const QWidget* box = child<QWidget>(name);
             for (QWidget* widget = QApplication::focusWidget(); widget; widget = widget->parentWidget())
                 if (widget == box)
                     return true;

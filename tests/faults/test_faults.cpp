@@ -5,8 +5,8 @@
 #include "backup/backup_window.h"
 #include "backup/restore_window.h"
 #include "cheques/main_window.h"
-#include "data/cheque_queries.h"
 #include "data/cheque_export.h"
+#include "data/cheque_queries.h"
 #include "data/complete_file.h"
 #include "data/data_control.h"
 #include "data/database.h"
@@ -353,7 +353,8 @@ private slots:
             act = [exe, folder] {
                 Findings found;
                 QString error;
-                expectRefused(found, Autostart::setStartAtLogon(true, folder, exe, &error), error, Autostart::entryPath());
+                expectRefused(found, Autostart::setStartAtLogon(true, folder, exe, &error), error,
+                              Autostart::entryPath());
                 expectUntouched(found, Autostart::entryPath(), "old entry");
                 expectOnly(found, folder, {QStringLiteral("KAVIRO.desktop")});
                 return found.report();
@@ -565,7 +566,7 @@ private slots:
         auto* files = window.findChild<QListWidget*>(QStringLiteral("File1"));
         QCOMPARE(files->count(), 1);
         QTest::mouseClick(files->viewport(), Qt::LeftButton, {}, files->visualItemRect(files->item(0)).center());
-        window.findChild<QPushButton*>(QStringLiteral("Command1"))->click();
+        control<QPushButton>(window, "Command1")->click();
 
         if (refusal.isEmpty()) {
             QTRY_COMPARE(log.shown().size(), 1);
@@ -620,7 +621,7 @@ private slots:
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         QVERIFY(window.setFolder(folder.path()));
-        window.findChild<QCheckBox*>(QStringLiteral("Chkall"))->click();
+        control<QCheckBox>(window, "Chkall")->click();
         auto* files = window.findChild<QListWidget*>(QStringLiteral("File1"));
         QCOMPARE(files->count(), 2);
         const QList<QListWidgetItem*> items = files->findItems(picked, Qt::MatchExactly);

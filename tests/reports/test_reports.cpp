@@ -161,13 +161,7 @@ private:
     // The paper the presenter prints on through a QPrinter; none: a PDF of the report's own.
     std::optional<QPageLayout> m_paper;
 
-    template <typename T> T* child(const char* name)
-    {
-        T* found = m_dialog->findChild<T*>(QString::fromLatin1(name));
-        if (!found)
-            qFatal("no control %s", name);
-        return found;
-    }
+    template <typename T> T* child(QAnyStringView name) { return control<T>(m_dialog.get(), name); }
 
     // In one transaction: a commit a row would make the tests wait on the disk.
     void inOneGo(const std::function<void()>& work)
@@ -698,7 +692,7 @@ void TestReports::enablingRules()
             box->click();
             QCOMPARE(box->isChecked(), ticked);
             for (const QString& field : condition.fields)
-                QCOMPARE(m_dialog->findChild<QWidget*>(field)->isEnabled(), ticked);
+                QCOMPARE(child<QWidget>(field)->isEnabled(), ticked);
         }
     }
 }

@@ -31,14 +31,6 @@ namespace {
 
 const QString Saved = QStringLiteral("اطاعلات درخواستي ثبت شد");
 
-template <typename T> T* child(QWidget& window, const char* name)
-{
-    auto* found = window.findChild<T*>(QLatin1String(name));
-    if (!found)
-        qFatal("no control %s", name);
-    return found;
-}
-
 // Types text the way a keyboard would; Persian characters go one key event each.
 void type(QWidget* box, const QString& text)
 {
@@ -134,8 +126,8 @@ private slots:
         store("Set", "3", stored);
         PreferencesWindow window(m_data.path());
         window.show();
-        auto* reminder = child<QCheckBox>(window, "Check3");
-        auto* group = child<QGroupBox>(window, "AeroGroupBox1");
+        auto* reminder = control<QCheckBox>(window, "Check3");
+        auto* group = control<QGroupBox>(window, "AeroGroupBox1");
         QCOMPARE(reminder->isChecked(), shown);
         QCOMPARE(group->isVisible(), shown);
         const QSize size = window.size();
@@ -165,10 +157,10 @@ private slots:
         {
             PreferencesWindow window(m_data.path());
             window.show();
-            child<QCheckBox>(window, "Check1")->setChecked(keyboard);
-            child<QCheckBox>(window, "Check3")->setChecked(reminder);
-            child<QComboBox>(window, "Combo1")->setCurrentIndex(dayIndex);
-            child<QPushButton>(window, "AeroButton1")->click();
+            control<QCheckBox>(window, "Check1")->setChecked(keyboard);
+            control<QCheckBox>(window, "Check3")->setChecked(reminder);
+            control<QComboBox>(window, "Combo1")->setCurrentIndex(dayIndex);
+            control<QPushButton>(window, "AeroButton1")->click();
             QVERIFY(window.isVisible());
         }
         QCOMPARE(m_log->shown().size(), 1);
@@ -180,18 +172,18 @@ private slots:
         QCOMPARE(setting("set", "4"), days);
 
         PreferencesWindow again(m_data.path());
-        QCOMPARE(child<QCheckBox>(again, "Check1")->isChecked(), keyboard);
-        QCOMPARE(child<QCheckBox>(again, "Check2")->isChecked(), false);
-        QCOMPARE(child<QCheckBox>(again, "Check3")->isChecked(), reminder);
-        QCOMPARE(child<QComboBox>(again, "Combo1")->currentText(), days);
+        QCOMPARE(control<QCheckBox>(again, "Check1")->isChecked(), keyboard);
+        QCOMPARE(control<QCheckBox>(again, "Check2")->isChecked(), false);
+        QCOMPARE(control<QCheckBox>(again, "Check3")->isChecked(), reminder);
+        QCOMPARE(control<QComboBox>(again, "Combo1")->currentText(), days);
     }
 
     void savingOtherOptionsKeepsTheDayCount()
     {
         store("Set", "4", QStringLiteral("4"));
         PreferencesWindow window(m_data.path());
-        child<QCheckBox>(window, "Check1")->click();
-        child<QPushButton>(window, "AeroButton1")->click();
+        control<QCheckBox>(window, "Check1")->click();
+        control<QPushButton>(window, "AeroButton1")->click();
         QCOMPARE(setting("Set", "4"), QStringLiteral("4"));
         QCOMPARE(setting("Set", "1"), QStringLiteral("1"));
     }
@@ -200,7 +192,7 @@ private slots:
     {
         PreferencesWindow window(m_data.path());
         window.show();
-        auto* box = child<QCheckBox>(window, "Check2");
+        auto* box = control<QCheckBox>(window, "Check2");
         QVERIFY(!QFile::exists(Autostart::entryPath()));
 
         box->click();
@@ -234,7 +226,7 @@ private slots:
         QFETCH(bool, written);
         store("Set", "2", stored);
         PreferencesWindow window(m_data.path());
-        QCOMPARE(child<QCheckBox>(window, "Check2")->isChecked(), written);
+        QCOMPARE(control<QCheckBox>(window, "Check2")->isChecked(), written);
         QCOMPARE(QFile::exists(Autostart::entryPath()), written);
         QCOMPARE(Autostart::isEnabled(), written);
     }
@@ -242,9 +234,9 @@ private slots:
     void unwritableSettingsAreNotReportedAsSaved()
     {
         PreferencesWindow window(m_data.path());
-        child<QCheckBox>(window, "Check3")->click();
+        control<QCheckBox>(window, "Check3")->click();
         makeSettingsUnwritable();
-        child<QPushButton>(window, "AeroButton1")->click();
+        control<QPushButton>(window, "AeroButton1")->click();
         QCOMPARE(m_log->shown().size(), 1);
         QCOMPARE(m_log->shown().first().icon, Messages::Icon::Critical);
         QVERIFY(m_log->lastText() != Saved);
@@ -259,14 +251,14 @@ private slots:
         Clock::set(QDateTime(QDate(2026, 12, 7), QTime(10, 0)));
         OwnerNameWindow window;
         window.show();
-        auto* box = child<QLineEdit>(window, "Text1");
+        auto* box = control<QLineEdit>(window, "Text1");
         QCOMPARE(box->text(), QStringLiteral("قديم"));
-        QCOMPARE(child<QPushButton>(window, "Command1")->toolTip(), QStringLiteral("ثبت اطلاعات"));
+        QCOMPARE(control<QPushButton>(window, "Command1")->toolTip(), QStringLiteral("ثبت اطلاعات"));
 
         QSignalSpy changed(&window, &OwnerNameWindow::ownerNameChanged);
         box->clear();
         type(box, QStringLiteral("فروشگاه ' نمونه"));
-        child<QPushButton>(window, "Command1")->click();
+        control<QPushButton>(window, "Command1")->click();
         QCOMPARE(setting("1", "2"), QStringLiteral("فروشگاه ' نمونه"));
         QCOMPARE(changed.count(), 1);
         QCOMPARE(changed.first().first().toString(), QStringLiteral("فروشگاه ' نمونه"));
@@ -276,7 +268,7 @@ private slots:
         QCOMPARE(OwnerNameWindow::mainWindowTitle(QStringLiteral("فروشگاه")),
                  QStringLiteral("فروشگاه     ") + JalaliDateString(QDate(2026, 12, 7), 3));
 
-        child<QPushButton>(window, "F")->click();
+        control<QPushButton>(window, "F")->click();
         QVERIFY(!window.isVisible());
     }
 
@@ -284,9 +276,9 @@ private slots:
     {
         OwnerNameWindow window;
         QSignalSpy changed(&window, &OwnerNameWindow::ownerNameChanged);
-        child<QLineEdit>(window, "Text1")->setText(QStringLiteral("new"));
+        control<QLineEdit>(window, "Text1")->setText(QStringLiteral("new"));
         makeSettingsUnwritable();
-        child<QPushButton>(window, "Command1")->click();
+        control<QPushButton>(window, "Command1")->click();
         QCOMPARE(changed.count(), 0);
         QCOMPARE(m_log->shown().size(), 1);
         QCOMPARE(m_log->shown().first().icon, Messages::Icon::Critical);
@@ -299,9 +291,9 @@ private slots:
         QFont listFont(QStringLiteral("Noto Sans Arabic"), 10);
         ListFontWindow window(listFont);
         window.show();
-        auto* family = child<QComboBox>(window, "Combo1");
-        auto* size = child<QComboBox>(window, "Combo2");
-        auto* sample = child<QLabel>(window, "Label1");
+        auto* family = control<QComboBox>(window, "Combo1");
+        auto* size = control<QComboBox>(window, "Combo2");
+        auto* sample = control<QLabel>(window, "Label1");
         QCOMPARE(family->count(), int(QFontDatabase::families().size()));
         QStringList sizes;
         for (int i = 0; i < size->count(); ++i)
@@ -319,7 +311,7 @@ private slots:
         QCOMPARE(sample->font().pointSize(), 14);
 
         QSignalSpy changed(&window, &ListFontWindow::fontChanged);
-        child<QPushButton>(window, "AeroButton2")->click();
+        control<QPushButton>(window, "AeroButton2")->click();
         QCOMPARE(setting("CD", "Font"), chosenFamily);
         QCOMPARE(setting("CD", "FontSize"), QStringLiteral("14"));
         QCOMPARE(changed.count(), 1);
@@ -329,9 +321,9 @@ private slots:
         QVERIFY(m_log->shown().isEmpty());
 
         ListFontWindow again(listFont);
-        QCOMPARE(child<QComboBox>(again, "Combo1")->currentText(), chosenFamily);
-        QCOMPARE(child<QComboBox>(again, "Combo2")->currentText(), QStringLiteral("14"));
-        QCOMPARE(child<QLabel>(again, "Label1")->font().family(), chosenFamily);
+        QCOMPARE(control<QComboBox>(again, "Combo1")->currentText(), chosenFamily);
+        QCOMPARE(control<QComboBox>(again, "Combo2")->currentText(), QStringLiteral("14"));
+        QCOMPARE(control<QLabel>(again, "Label1")->font().family(), chosenFamily);
     }
 
     void typedTextsAreStoredAsTyped_data()
@@ -361,17 +353,17 @@ private slots:
             QSKIP("DejaVu Sans is not installed");
         ListFontWindow window(QFont(QStringLiteral("Noto Sans Arabic"), 10));
         window.show();
-        child<QComboBox>(window, "Combo1")->setEditText(typedFamily);
-        child<QComboBox>(window, "Combo2")->setEditText(typedSize);
+        control<QComboBox>(window, "Combo1")->setEditText(typedFamily);
+        control<QComboBox>(window, "Combo2")->setEditText(typedSize);
         QSignalSpy changed(&window, &ListFontWindow::fontChanged);
-        child<QPushButton>(window, "AeroButton2")->click();
+        control<QPushButton>(window, "AeroButton2")->click();
         QCOMPARE(setting("CD", "Font"), typedFamily);
         QCOMPARE(setting("CD", "FontSize"), typedSize);
         QCOMPARE(changed.count(), 1);
         const QFont taken = changed.first().first().value<QFont>();
         QCOMPARE(taken.family(), family);
         QCOMPARE(taken.pointSize(), pointSize);
-        QCOMPARE(child<QLabel>(window, "Label1")->font(), taken);
+        QCOMPARE(control<QLabel>(window, "Label1")->font(), taken);
     }
 
     // Persian keyboard.
@@ -476,7 +468,7 @@ private slots:
         // The number box sees the keys themselves.
         QList<short> seen;
         connect(number, &NumType::KeyPress, this, [&seen](short& key) { seen << key; });
-        QWidget* numberEdit = number->findChild<QLineEdit*>(QStringLiteral("txtUse"));
+        QWidget* numberEdit = control<QLineEdit>(number, "txtUse");
         QVERIFY(numberEdit);
         QTest::keyClicks(numberEdit, QStringLiteral("1d2"));
         QCOMPARE(seen, (QList<short>{'1', 'd', '2'}));

@@ -15,14 +15,6 @@
 
 namespace {
 
-template <typename T> T* child(QWidget& window, const char* name)
-{
-    auto* found = window.findChild<T*>(QLatin1String(name));
-    if (!found)
-        qFatal("no control %s", name);
-    return found;
-}
-
 void setToday(const QString& jalali)
 {
     const QStringList parts = jalali.split(QLatin1Char('/'));
@@ -114,8 +106,8 @@ private slots:
         ReminderWindow reminder(m_data->db());
         QCOMPARE(reminder.objectName(), QStringLiteral("Form6"));
         QCOMPARE(reminder.dueCount(), count);
-        QCOMPARE(child<QLabel>(reminder, "Label2")->text(), QString::number(count));
-        QCOMPARE(child<QLabel>(reminder, "Label5")->text(), daysShown);
+        QCOMPARE(control<QLabel>(reminder, "Label2")->text(), QString::number(count));
+        QCOMPARE(control<QLabel>(reminder, "Label5")->text(), daysShown);
         QVERIFY(m_log->shown().isEmpty());
     }
 
@@ -140,7 +132,7 @@ private slots:
         ReminderWindow reminder(m_data->db());
         reminder.show();
         QSignalSpy finished(&reminder, &QDialog::finished);
-        child<QPushButton>(reminder, "AeroButton1")->click();
+        control<QPushButton>(reminder, "AeroButton1")->click();
         QCOMPARE(finished.count(), 1);
         QVERIFY(!reminder.isVisible());
     }
@@ -166,7 +158,7 @@ private slots:
         if (wanted)
             whenModal([&opened](QWidget* modal) {
                 opened = modal->objectName();
-                modal->findChild<QPushButton*>(QStringLiteral("AeroButton1"))->click();
+                control<QPushButton>(modal, "AeroButton1")->click();
             });
         QCOMPARE(ReminderWindow::showAtStartIfWanted(m_data->db()), wanted);
         QCOMPARE(opened, wanted ? QStringLiteral("Form6") : QString());

@@ -24,15 +24,6 @@ namespace {
 const QString WrongPassword = QStringLiteral(" .رمز عبور وارد شده معتبر نيست ");
 const QString NoAccess = QStringLiteral(" !غير قابل دسترس ");
 
-template <typename T>
-T* child(QWidget& window, const char* name)
-{
-    auto* found = window.findChild<T*>(QLatin1String(name));
-    if (!found)
-        qFatal("no control %s", name);
-    return found;
-}
-
 // Types text the way a keyboard would; Persian characters go one key event each.
 void type(QWidget* box, const QString& text)
 {
@@ -98,11 +89,16 @@ void StartupTest::loginComparesExactly_data()
 
     QTest::newRow("none set, empty box") << false << QString() << QString() << true;
     QTest::newRow("none set, any text") << false << QString() << "x" << false;
-    QTest::newRow("same text") << true << "Secret1" << "Secret1" << true;
-    QTest::newRow("letter case differs") << true << "Secret1" << "secret1" << false;
-    QTest::newRow("prefix only") << true << "Secret1" << "Secret" << false;
-    QTest::newRow("stored blanks count") << true << " ab " << "ab" << false;
-    QTest::newRow("blanks typed as stored") << true << " ab " << " ab " << true;
+    QTest::newRow("same text") << true << "Secret1"
+                               << "Secret1" << true;
+    QTest::newRow("letter case differs") << true << "Secret1"
+                                         << "secret1" << false;
+    QTest::newRow("prefix only") << true << "Secret1"
+                                 << "Secret" << false;
+    QTest::newRow("stored blanks count") << true << " ab "
+                                         << "ab" << false;
+    QTest::newRow("blanks typed as stored") << true << " ab "
+                                            << " ab " << true;
     QTest::newRow("empty box, password set") << true << "Secret1" << QString() << false;
 }
 
@@ -118,9 +114,9 @@ void StartupTest::loginComparesExactly()
     LoginWindow login;
     login.show();
     QSignalSpy finished(&login, &QDialog::finished);
-    auto* box = child<QLineEdit>(login, "Text4");
+    auto* box = control<QLineEdit>(login, "Text4");
     QTest::keyClicks(box, typed);
-    child<QPushButton>(login, "Command2")->click();
+    control<QPushButton>(login, "Command2")->click();
 
     if (accepted) {
         QCOMPARE(finished.count(), 1);
@@ -142,8 +138,8 @@ void StartupTest::threeWrongPasswordsEndTheProgram()
     LoginWindow login;
     login.show();
     QSignalSpy finished(&login, &QDialog::finished);
-    auto* box = child<QLineEdit>(login, "Text4");
-    auto* enter = child<QPushButton>(login, "Command2");
+    auto* box = control<QLineEdit>(login, "Text4");
+    auto* enter = control<QPushButton>(login, "Command2");
 
     for (int attempt = 1; attempt <= 2; ++attempt) {
         QTest::keyClicks(box, QStringLiteral("wrong"));
@@ -173,14 +169,14 @@ void StartupTest::enterKeyWalksToTheButton()
     LoginWindow login;
     login.show();
     QVERIFY(QTest::qWaitForWindowActive(&login));
-    auto* box = child<QLineEdit>(login, "Text4");
+    auto* box = control<QLineEdit>(login, "Text4");
     QCOMPARE(QApplication::focusWidget(), box);
 
     QSignalSpy finished(&login, &QDialog::finished);
     QTest::keyClicks(box, QStringLiteral("pw"));
     QTest::keyClick(box, Qt::Key_Return);
     QCOMPARE(finished.count(), 0);
-    auto* enter = child<QPushButton>(login, "Command2");
+    auto* enter = control<QPushButton>(login, "Command2");
     QCOMPARE(QApplication::focusWidget(), enter);
     QTest::keyClick(enter, Qt::Key_Return);
     QCOMPARE(finished.count(), 1);
@@ -192,7 +188,7 @@ void StartupTest::exitEndsAtOnce()
     LoginWindow login;
     login.show();
     QSignalSpy finished(&login, &QDialog::finished);
-    QTest::mouseClick(child<QPushButton>(login, "Command1"), Qt::LeftButton);
+    QTest::mouseClick(control<QPushButton>(login, "Command1"), Qt::LeftButton);
     QCOMPARE(finished.count(), 1);
     QCOMPARE(login.result(), int(QDialog::Rejected));
     QVERIFY(m_log->shown().isEmpty());
@@ -202,7 +198,7 @@ void StartupTest::passwordIsMasked()
 {
     LoginWindow login;
     login.show();
-    auto* box = child<QLineEdit>(login, "Text4");
+    auto* box = control<QLineEdit>(login, "Text4");
     QTest::keyClicks(box, QStringLiteral("abc"));
     type(box, QStringLiteral("رمز"));
     QCOMPARE(box->text(), QStringLiteral("abcرمز"));
@@ -216,14 +212,14 @@ void StartupTest::ownerAndDateShown()
     Clock::set(QDateTime(day, QTime(8, 0)));
 
     LoginWindow login;
-    auto* owner = child<QLineEdit>(login, "Text1");
-    auto* date = child<QLineEdit>(login, "Text2");
+    auto* owner = control<QLineEdit>(login, "Text1");
+    auto* date = control<QLineEdit>(login, "Text2");
     QCOMPARE(owner->text(), QStringLiteral("فروشگاه نمونه"));
     QCOMPARE(date->text(), JalaliDateString(day, 3));
     QVERIFY(!date->text().isEmpty());
     QVERIFY(owner->isReadOnly());
     QVERIFY(date->isReadOnly());
-    QVERIFY(child<QLineEdit>(login, "Text3")->isReadOnly());
+    QVERIFY(control<QLineEdit>(login, "Text3")->isReadOnly());
 }
 
 void StartupTest::clockFollowsTheTimer()
@@ -232,10 +228,10 @@ void StartupTest::clockFollowsTheTimer()
     Clock::set(QDateTime(day, QTime(9, 41)));
     LoginWindow login;
     login.show();
-    auto* time = child<QLineEdit>(login, "Text3");
+    auto* time = control<QLineEdit>(login, "Text3");
     QCOMPARE(time->text(), QLocale().toString(QTime(9, 41), QLocale::ShortFormat));
 
-    auto* timer = login.findChild<QTimer*>(QStringLiteral("Timer1"));
+    auto* timer = control<QTimer>(login, "Timer1");
     QVERIFY(timer);
     QVERIFY(timer->isActive());
     QVERIFY(timer->interval() <= 1000);
@@ -259,8 +255,8 @@ void StartupTest::savedPasswordOpensTheLogin()
 
     PasswordWindow window;
     window.show();
-    type(child<QLineEdit>(window, "Text1"), password);
-    child<QPushButton>(window, "Command1")->click();
+    type(control<QLineEdit>(window, "Text1"), password);
+    control<QPushButton>(window, "Command1")->click();
 
     QCOMPARE(SettingsStore::read(QStringLiteral("1"), QStringLiteral("3")), password);
     QCOMPARE(m_log->shown().size(), 1);
@@ -273,16 +269,16 @@ void StartupTest::savedPasswordOpensTheLogin()
     LoginWindow refused;
     refused.show();
     QSignalSpy refusedSpy(&refused, &QDialog::finished);
-    type(child<QLineEdit>(refused, "Text4"), password.trimmed() == password ? password + "x" : password.trimmed());
-    child<QPushButton>(refused, "Command2")->click();
+    type(control<QLineEdit>(refused, "Text4"), password.trimmed() == password ? password + "x" : password.trimmed());
+    control<QPushButton>(refused, "Command2")->click();
     QCOMPARE(refusedSpy.count(), 0);
     QCOMPARE(m_log->lastText(), WrongPassword);
 
     LoginWindow login;
     login.show();
     QSignalSpy finished(&login, &QDialog::finished);
-    type(child<QLineEdit>(login, "Text4"), password);
-    child<QPushButton>(login, "Command2")->click();
+    type(control<QLineEdit>(login, "Text4"), password);
+    control<QPushButton>(login, "Command2")->click();
     QCOMPARE(finished.count(), 1);
     QCOMPARE(login.result(), int(QDialog::Accepted));
 }
@@ -296,8 +292,8 @@ void StartupTest::unwritableSettingsAreReported()
 
     PasswordWindow window;
     window.show();
-    QTest::keyClicks(child<QLineEdit>(window, "Text1"), QStringLiteral("new"));
-    child<QPushButton>(window, "Command1")->click();
+    QTest::keyClicks(control<QLineEdit>(window, "Text1"), QStringLiteral("new"));
+    control<QPushButton>(window, "Command1")->click();
 
     QCOMPARE(m_log->shown().size(), 1);
     QCOMPARE(m_log->shown().first().icon, Messages::Icon::Critical);
@@ -315,8 +311,8 @@ void StartupTest::backClosesThePasswordWindow()
     storePassword(QStringLiteral("kept"));
     PasswordWindow window;
     window.show();
-    QTest::keyClicks(child<QLineEdit>(window, "Text1"), QStringLiteral("unsaved"));
-    child<QPushButton>(window, "Command2")->click();
+    QTest::keyClicks(control<QLineEdit>(window, "Text1"), QStringLiteral("unsaved"));
+    control<QPushButton>(window, "Command2")->click();
     QVERIFY(!window.isVisible());
     QCOMPARE(SettingsStore::read(QStringLiteral("1"), QStringLiteral("3")), QStringLiteral("kept"));
     QVERIFY(m_log->shown().isEmpty());
