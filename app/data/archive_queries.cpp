@@ -28,7 +28,7 @@ RecordSource columnSearch(int choice, const QString& text)
         RecordSource source = RecordSource::containing(
             Name, column, QString(), Date,
             QStringLiteral("SELECT *  From T2 Where (instr(%1 ,?) <> 0) And length(%1) > 0 order by Date").arg(column));
-        source.condition = QStringLiteral("length(%1) > 0").arg(column);
+        source.condition = QStringLiteral("length(CAST(%1 AS TEXT)) > 0").arg(column);
         return source;
     }
     return RecordSource::containing(
