@@ -358,6 +358,11 @@ namespace {
 // Often enough that another PC's change shows within two seconds.
 constexpr int LookIntervalMs = 1000;
 
+const QString LostText =
+    QStringLiteral("ارتباط با سرور بانک اطلاعاتی %1 قطع شد. آنچه نوشته‌اید در "
+                   "پنجره‌ها "
+                   "می‌ماند؛ برنامه پیوسته دوباره وصل می‌شود.");
+
 } // namespace
 
 ChangeWatcher::ChangeWatcher(Database& database) : m_database(database), m_timer(new QTimer(this))
@@ -419,12 +424,8 @@ void ChangeWatcher::look()
         if (!m_database.isServer())
             return;
         m_lost = true;
-        emit lost(
-            FailureText::withDetail(QStringLiteral("ارتباط با سرور بانک اطلاعاتی %1 قطع شد. آنچه نوشته‌اید در "
-                                                   "پنجره‌ها می‌ماند؛ برنامه پیوسته "
-                                                   "دوباره وصل می‌شود.")
-                                        .arg(FailureText::quotedPath(m_database.filePath())),
-                                    m_database.connection().lastError().text()));
+        const QString text = LostText.arg(FailureText::quotedPath(m_database.filePath()));
+        emit lost(FailureText::withDetail(text, m_database.connection().lastError().text()));
         return;
     }
     // The server tells of other PCs' writes itself; the local file's state is its data version,
