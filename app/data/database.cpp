@@ -358,10 +358,10 @@ namespace {
 // Often enough that another PC's change shows within two seconds.
 constexpr int LookIntervalMs = 1000;
 
-const QString LostText =
-    QStringLiteral("ارتباط با سرور بانک اطلاعاتی %1 قطع شد. آنچه نوشته‌اید در "
-                   "پنجره‌ها "
-                   "می‌ماند؛ برنامه پیوسته دوباره وصل می‌شود.");
+const QString LostText = QStringLiteral("ارتباط با سرور بانک اطلاعاتی %1 قطع شد.") + QLatin1Char(' ') +
+                         QStringLiteral("آنچه نوشته‌اید در پنجره‌ها می‌ماند؛") +
+                         QLatin1Char(' ') +
+                         QStringLiteral("برنامه پیوسته دوباره وصل می‌شود.");
 
 } // namespace
 
