@@ -53,6 +53,9 @@ int runKaviro(QApplication& app)
 
     PersianKeyboard::instance().install(app);
     MainWindow window(database);
+    // A server that went away is reported once; the lists follow again when it is back.
+    QObject::connect(&database.changes(), &ChangeWatcher::lost, &window,
+                     [&window](const QString& text) { Messages::show(&window, text, Messages::Icon::Warning); });
     DamageWarning::watch(database, &window);
     PersianKeyboard::applyStartPreference();
     // The reminder comes before the main window, when the preferences ask for it at start.

@@ -49,6 +49,8 @@ private:
     void saveWidths();
     void saveRowHeight(int height);
     void followControl();
+    // Reads the list again after another PC wrote to the register, keeping its current row.
+    void followElsewhere();
 
     DataControl* m_control = nullptr;
     ColumnProxy* m_proxy = nullptr;
@@ -57,4 +59,5 @@ private:
     QString m_rowSection;
     QString m_rowKey;
     bool m_restoring = false;
+    bool m_changedElsewhere = false;
 };
