@@ -32,11 +32,15 @@ public:
     // that promises no order gets an explicit order by identity.
     virtual bool listsInInsertOrder() const { return true; }
     // A condition: column contains the text bound at its one "?" (the empty text is in every
-    // text that is not null).
+    // text that is not null). Both are compared in their searchForm().
     virtual QString contains(const QString& column) const = 0;
-    // The form in which contains() compares a text; the in-memory search applies it to both sides
-    // so that it finds exactly the rows the database finds.
+    // A condition: column holds the text bound at its one "?", both compared in their searchForm().
+    virtual QString sameText(const QString& column) const { return column + QStringLiteral(" = ?"); }
+    // The form in which contains() and sameText() compare a text; the in-memory search applies it
+    // to both sides so that it finds exactly the rows the database finds.
     virtual QString searchForm(const QString& text) const { return text; }
+    // A column of words as it is named in ORDER BY, so that it sorts in Persian alphabetical order.
+    virtual QString wordOrder(const QString& column) const { return column; }
     // The sum of expression over the rows, 0 when there are none.
     virtual QString total(const QString& expression) const = 0;
     // A column's value as text.
@@ -58,6 +62,10 @@ public:
                            const QString& totalExpression) const;
     // The expression source's rows are listed by; empty for the order they were added in.
     QString orderExpression(const RecordSource& source) const;
+    // A sort of the program ("Nbank", "prd DESC") over table as ORDER BY takes it: a column of
+    // words in Persian alphabetical order, dates and amounts as they are.
+    QString sortExpression(const QString& table, const QString& sort) const;
+    // The different values of a column of words, in Persian alphabetical order.
     QString distinctValues(const QString& table, const QString& column) const;
 
     QString insertStatement(const QString& table, const QStringList& columns) const;

@@ -1,6 +1,10 @@
 #include "data/sqlite_engine.h"
 
+#include "data/sqlite_functions.h"
+#include "words/persian_text.h"
+
 #include <QSqlQuery>
+#include <QtDebug>
 
 QString SqliteEngine::driverName() const
 {
@@ -20,6 +24,11 @@ void SqliteEngine::setUp(QSqlDatabase& db, bool background) const
     QSqlQuery pragmas(db);
     pragmas.exec(background ? QStringLiteral("PRAGMA cache_size = -8192")
                             : QStringLiteral("PRAGMA cache_size = -16384"));
+    QString error;
+    if (!SqliteFunctions::install(db, &error)) {
+        qWarning("Searches compare texts byte for byte: %s", qPrintable(error));
+        m_folds = false;
+    }
 }
 
 QString SqliteEngine::changeState(const QSqlDatabase& db) const
@@ -42,8 +51,27 @@ QString SqliteEngine::rowIdentity() const
 
 QString SqliteEngine::contains(const QString& column) const
 {
-    // instr() matches byte for byte; amounts are NUMERIC, so whole rials read "1500", not "1500.0".
-    return QStringLiteral("(instr(%1 ,?) <> 0)").arg(column);
+    // Amounts are NUMERIC, so whole rials read "1500", not "1500.0", in both functions.
+    if (!folds())
+        return QStringLiteral("(instr(%1 ,?) <> 0)").arg(column);
+    return QStringLiteral("(%1(%2 ,?) <> 0)").arg(SqliteFunctions::Contains, column);
+}
+
+QString SqliteEngine::sameText(const QString& column) const
+{
+    if (!folds())
+        return SqlEngine::sameText(column);
+    return QStringLiteral("%1(%2) = %1(?)").arg(SqliteFunctions::Fold, column);
+}
+
+QString SqliteEngine::searchForm(const QString& text) const
+{
+    return folds() ? PersianText::fold(text) : text;
+}
+
+QString SqliteEngine::wordOrder(const QString& column) const
+{
+    return folds() ? column + QStringLiteral(" COLLATE ") + SqliteFunctions::Collation : column;
 }
 
 QString SqliteEngine::total(const QString& expression) const
