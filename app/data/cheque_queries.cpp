@@ -22,11 +22,9 @@ const SearchColumn Columns[SearchColumns] = {
 
 RecordSource columnSearch(const QString& column, const QString& order, const QString& text)
 {
-    const QString collation = holdsWords(Name, order) ? QStringLiteral(" COLLATE kaviro_persian") : QString();
     return RecordSource::containing(
         Name, column, text, order,
-        QStringLiteral("SELECT *  From %1 Where (kaviro_contains(%2 ,?) <> 0) order by %3%4")
-            .arg(Name, column, order, collation));
+        QStringLiteral("SELECT *  From %1 Where (kaviro_contains(%2 ,?) <> 0) order by %3").arg(Name, column, order));
 }
 
 } // namespace

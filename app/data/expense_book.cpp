@@ -13,8 +13,10 @@ using namespace ExpenseTable;
 // The kinds are offered in Persian alphabetical order, wherever they were added.
 RecordSource allKinds()
 {
-    return RecordSource::where(KindTable::Name, {}, {}, KindTable::KindName,
-                               QStringLiteral("SELECT * FROM T5 order by Name COLLATE kaviro_persian"));
+    RecordSource source = RecordSource::where(KindTable::Name, {}, {}, KindTable::KindName,
+                                              QStringLiteral("SELECT * FROM T5 order by Name COLLATE kaviro_persian"));
+    source.alphabetical = true;
+    return source;
 }
 
 RecordSource allEntries()

@@ -20,7 +20,7 @@ enum class AmountReading
 // identity, a "contains" test or a total comes from.
 //
 // `sql` is the same source as the program words it for SQLite ("SELECT *  From T1
-// Where (kaviro_contains(SH ,?) <> 0) order by SH COLLATE kaviro_persian"), with `binds()` as its values. It is kept
+// Where (kaviro_contains(SH ,?) <> 0) order by SH"), with `binds()` as its values. It is kept
 // for the reader of the code and for messages, and a test runs it beside the composed statement to keep the two alike.
 struct RecordSource
 {
@@ -41,6 +41,10 @@ struct RecordSource
     // The column the rows are listed by, and how it is read; empty for the order they were added in.
     QString order;
     AmountReading orderReading = AmountReading::AsStored;
+    // True when order is a column of words listed in Persian alphabetical order (a report by
+    // bank, the kinds of expense). A search lists its rows by the searched column as stored,
+    // which an index of the file answers at once on a large register.
+    bool alphabetical = false;
 
     // Every row of table.
     static RecordSource all(const QString& table, const QString& sql);

@@ -160,8 +160,11 @@ std::optional<RecordSource> chequeSource(const ReportChoice& choice)
                               QStringLiteral("select * from t1 WHERE kaviro_fold(prd) = kaviro_fold(?) order by Tch"));
     case Rule::Order: {
         const QString order = QLatin1String(std::array{"tch", "nbank", "v", "tv", "prd"}[size_t(s.order) - 1]);
-        return cheques(QString(), {}, order,
-                       QStringLiteral("select * from t1 order by %1 ").arg(wordOrder(ChequeTable::Name, order)));
+        RecordSource source =
+            cheques(QString(), {}, order,
+                    QStringLiteral("select * from t1 order by %1 ").arg(wordOrder(ChequeTable::Name, order)));
+        source.alphabetical = true;
+        return source;
     }
     }
     return std::nullopt;
@@ -191,8 +194,11 @@ std::optional<RecordSource> archiveSource(const ReportChoice& choice)
     case Rule::Order: {
         // The archive keeps no entry date, so its order by entry date is the cheque date's.
         const QString order = QLatin1String(std::array{"Date", "nb", "v", "Date", "prd"}[size_t(s.order) - 1]);
-        return archived(QString(), {}, order,
-                        QStringLiteral("select * from t2 order by %1 ").arg(wordOrder(ArchiveTable::Name, order)));
+        RecordSource source =
+            archived(QString(), {}, order,
+                     QStringLiteral("select * from t2 order by %1 ").arg(wordOrder(ArchiveTable::Name, order)));
+        source.alphabetical = true;
+        return source;
     }
     }
     return std::nullopt;

@@ -25,7 +25,7 @@ QString SqlEngine::orderExpression(const RecordSource& source) const
 {
     if (source.order.isEmpty())
         return {};
-    if (source.orderReading == AmountReading::AsStored && holdsWords(source.table, source.order))
+    if (source.alphabetical && source.orderReading == AmountReading::AsStored && holdsWords(source.table, source.order))
         return wordOrder(source.order);
     return amount(source.order, source.orderReading);
 }

@@ -168,16 +168,6 @@ quint32 nextRank(const Tables& t, const unsigned char* text, size_t size, size_t
     return cp == NonJoiner ? 0 : AboveBase + cp;
 }
 
-void appendUtf8(std::string& out, char16_t c)
-{
-    if (c < 0x80) {
-        out += char(c);
-    } else {
-        out += char(0xC0 | (c >> 6));
-        out += char(0x80 | (c & 0x3F));
-    }
-}
-
 } // namespace
 
 QString fold(const QString& text)
@@ -213,33 +203,47 @@ bool foldUtf8(const char* text, size_t size, std::string& out)
         ++i;
     if (i == size)
         return false;
-    out.reserve(size);
-    out.append(text, i);
+    // The fold never lengthens a text: a character of one or two bytes stays within its length.
+    out.resize(size);
+    char* folded = out.data();
+    std::memcpy(folded, text, i);
+    size_t length = i;
     bool changed = false;
     while (i < size) {
         const unsigned char b = bytes[i];
-        if (b < 0x80) {
-            const char16_t c = t.fold[b];
-            changed |= c != b;
-            out += char(c);
+        if (!t.maybeFolded[b]) {
+            folded[length++] = char(b);
             ++i;
-        } else if (b >= 0xC2 && b < 0xE0 && i + 1 < size && isContinuation(bytes[i + 1])) {
+        } else if (b < 0x80) {
+            folded[length++] = char(t.fold[b]);
+            changed = true;
+            ++i;
+        } else if (b != 0xE2 && i + 1 < size && isContinuation(bytes[i + 1])) {
             const char16_t cp = char16_t(((b & 0x1F) << 6) | (bytes[i + 1] & 0x3F));
             const char16_t c = t.fold[cp];
-            if (c != Dropped)
-                appendUtf8(out, c);
-            changed |= c != cp;
+            if (c == cp) {
+                folded[length++] = char(b);
+                folded[length++] = char(bytes[i + 1]);
+            } else if (c < 0x80) {
+                folded[length++] = char(c);
+                changed = true;
+            } else if (c != Dropped) {
+                folded[length++] = char(0xC0 | (c >> 6));
+                folded[length++] = char(0x80 | (c & 0x3F));
+                changed = true;
+            } else {
+                changed = true;
+            }
             i += 2;
         } else if (b == 0xE2 && i + 2 < size && bytes[i + 1] == 0x80 && bytes[i + 2] == 0x8C) {
             changed = true;
             i += 3;
         } else {
-            out += char(b);
+            folded[length++] = char(b);
             ++i;
         }
     }
-    if (!changed)
-        out.clear();
+    out.resize(changed ? length : 0);
     return changed;
 }
 
