@@ -195,6 +195,31 @@ private slots:
         QCOMPARE(list.model()->value(2, QStringLiteral("TCH")).toString(), QStringLiteral("1392/01/01"));
     }
 
+    // The column is held as one run of text: a match that starts in one row and ends in the
+    // next is no match, and the search goes on to find the real one just after it.
+    void searchFromMemoryKeepsWithinARow()
+    {
+        TestDatabase data;
+        QCOMPARE(data.opened(), Database::OpenResult::Created);
+        Database& db = data.db();
+        DataControl list(db);
+        list.setRecordSource(ChequeQueries::all());
+        list.setTotal(QStringLiteral("Mab"));
+        for (const char* text : {"aab", "abab", "c"})
+            QVERIFY(list.addRow(cheque(QStringLiteral("1400/01/01"), QString::fromLatin1(text), 1)));
+        const RecordSource anything = searchIn(QStringLiteral("SH"), QString());
+        list.warmSearch(anything);
+        db.searchIndex().wait();
+        for (const auto& [text, rows] : {std::pair{"bab", 1}, {"ba", 1}, {"bc", 0}, {"b", 2}, {"abc", 0}}) {
+            list.setRecordSource(searchIn(QStringLiteral("SH"), QString::fromLatin1(text)));
+            QVERIFY(list.refresh());
+            QVERIFY(db.searchIndex().ready(db.connection(),
+                                           {QStringLiteral("T1"), QStringLiteral("SH"),
+                                            db.engine().orderExpression(anything), QStringLiteral("Mab")}));
+            QVERIFY2(list.recordCount() == rows, text);
+        }
+    }
+
     void searchesFromMemoryAgreeWithTheDatabase()
     {
         TestDatabase data;
