@@ -38,23 +38,19 @@ std::shared_ptr<const SearchIndex::Snapshot> readSnapshot(const SqlEngine& engin
         db.setConnectOptions(engine.connectOptions(true));
         if (db.open()) {
             engine.setUp(db, true);
-            QSqlQuery query(db);
-            query.setForwardOnly(true);
-            if (query.exec(engine.columnSnapshot(key.table, key.column, key.order, key.total))) {
-                snapshot->offsets.assign(1, 0);
-                QByteArray utf8;
-                while (query.next()) {
-                    snapshot->ids.push_back(query.value(0).toLongLong());
-                    const QVariant text = query.value(1);
-                    snapshot->null.push_back(text.isNull());
-                    utf8 = engine.searchForm(text.toString()).toUtf8();
-                    snapshot->text += utf8;
+            snapshot->offsets.assign(1, 0);
+            QString error;
+            ok = engine.readColumn(
+                db, engine.columnSnapshot(key.table, key.column, key.order, key.total),
+                [&](qint64 id, const char* text, size_t size, bool isNull, double amount) {
+                    snapshot->ids.push_back(id);
+                    snapshot->null.push_back(isNull);
+                    engine.appendSearchForm(snapshot->text, text, size);
                     snapshot->offsets.push_back(static_cast<quint32>(snapshot->text.size()));
-                    snapshot->amounts.push_back(query.value(2).toDouble());
-                }
-                ok = query.lastError().type() == QSqlError::NoError;
-                snapshot->text.squeeze();
-            }
+                    snapshot->amounts.push_back(amount);
+                },
+                &error);
+            snapshot->text.squeeze();
         }
         db.close();
     }

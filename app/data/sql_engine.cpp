@@ -2,6 +2,9 @@
 
 #include "data/tables.h"
 
+#include <QSqlError>
+#include <QSqlQuery>
+
 const QString SqlEngine::IdentityAlias = QStringLiteral("__rid");
 
 QString SqlEngine::quoted(const QString& identifier)
@@ -111,4 +114,30 @@ QString SqlEngine::updateStatement(const QString& table, const QStringList& colu
 QString SqlEngine::deleteStatement(const QString& table) const
 {
     return QStringLiteral("DELETE FROM %1 WHERE %2 = ?").arg(table, rowIdentity());
+}
+
+void SqlEngine::appendSearchForm(QByteArray& out, const char* text, size_t size) const
+{
+    out += searchForm(QString::fromUtf8(text, qsizetype(size))).toUtf8();
+}
+
+bool SqlEngine::readColumn(const QSqlDatabase& db, const QString& sql, const ColumnRow& row, QString* error) const
+{
+    QSqlQuery query(db);
+    query.setForwardOnly(true);
+    if (!query.exec(sql)) {
+        *error = query.lastError().text();
+        return false;
+    }
+    while (query.next()) {
+        const QVariant text = query.value(1);
+        const QByteArray utf8 = text.toString().toUtf8();
+        row(query.value(0).toLongLong(), utf8.constData(), size_t(utf8.size()), text.isNull(),
+            query.value(2).toDouble());
+    }
+    if (query.lastError().type() != QSqlError::NoError) {
+        *error = query.lastError().text();
+        return false;
+    }
+    return true;
 }

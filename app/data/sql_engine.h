@@ -6,6 +6,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 // What differs from one database engine to another, in one place: how a connection is opened and
 // set up, how a row is identified, how "contains" and a total are written, and how the program
 // learns that the data changed. Everything else in the data layer composes its statements from
@@ -39,6 +41,13 @@ public:
     // The form in which contains() and sameText() compare a text; the in-memory search applies it
     // to both sides so that it finds exactly the rows the database finds.
     virtual QString searchForm(const QString& text) const { return text; }
+    // Appends the searchForm() of a text given in UTF-8 to out, in UTF-8.
+    virtual void appendSearchForm(QByteArray& out, const char* text, size_t size) const;
+    // One row of a columnSnapshot(): the identity, the column's text in UTF-8 and the amount.
+    using ColumnRow = std::function<void(qint64 id, const char* text, size_t size, bool isNull, double amount)>;
+    // Runs the columnSnapshot() statement sql on db and hands each row to row in turn; the
+    // in-memory search reads a million rows this way, so an engine may read them its own way.
+    virtual bool readColumn(const QSqlDatabase& db, const QString& sql, const ColumnRow& row, QString* error) const;
     // A column of words as it is named in ORDER BY, so that it sorts in Persian alphabetical order.
     virtual QString wordOrder(const QString& column) const { return column; }
     // The sum of expression over the rows, 0 when there are none.

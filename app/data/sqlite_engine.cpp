@@ -100,3 +100,22 @@ QString SqliteEngine::amount(const QString& column, AmountReading reading) const
     }
     return column;
 }
+
+void SqliteEngine::appendSearchForm(QByteArray& out, const char* text, size_t size) const
+{
+    thread_local std::string folded;
+    if (folds() && PersianText::foldUtf8(text, size, folded))
+        out.append(folded.data(), qsizetype(folded.size()));
+    else
+        out.append(text, qsizetype(size));
+}
+
+bool SqliteEngine::readColumn(const QSqlDatabase& db, const QString& sql, const ColumnRow& row, QString* error) const
+{
+    // Through SQLite itself the texts come as the UTF-8 they are stored in, with no QVariant,
+    // QString or conversion a row; only a connection that took the program's functions is known
+    // to run the library linked here.
+    if (!folds())
+        return SqlEngine::readColumn(db, sql, row, error);
+    return SqliteFunctions::readRows(db, sql, row, error);
+}

@@ -21,6 +21,8 @@ public:
     QString sameText(const QString& column) const override;
     QString searchForm(const QString& text) const override;
     QString wordOrder(const QString& column) const override;
+    void appendSearchForm(QByteArray& out, const char* text, size_t size) const override;
+    bool readColumn(const QSqlDatabase& db, const QString& sql, const ColumnRow& row, QString* error) const override;
     QString total(const QString& expression) const override;
     QString asText(const QString& expression) const override;
     QString amount(const QString& column, AmountReading reading) const override;

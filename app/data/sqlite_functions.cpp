@@ -122,4 +122,33 @@ bool install(const QSqlDatabase& db, QString* error)
     return ok;
 }
 
+bool readRows(const QSqlDatabase& db, const QString& sql,
+              const std::function<void(qint64, const char*, size_t, bool, double)>& row, QString* error)
+{
+    sqlite3* handle = handleOf(db);
+    if (!handle) {
+        *error = QStringLiteral("the connection is not an open SQLite connection");
+        return false;
+    }
+    const QByteArray text = sql.toUtf8();
+    sqlite3_stmt* statement = nullptr;
+    if (sqlite3_prepare_v2(handle, text.constData(), int(text.size()), &statement, nullptr) != SQLITE_OK) {
+        *error = QString::fromUtf8(sqlite3_errmsg(handle));
+        sqlite3_finalize(statement);
+        return false;
+    }
+    int step = SQLITE_ROW;
+    while ((step = sqlite3_step(statement)) == SQLITE_ROW) {
+        const bool isNull = sqlite3_column_type(statement, 1) == SQLITE_NULL;
+        const auto* value = reinterpret_cast<const char*>(sqlite3_column_text(statement, 1));
+        const size_t size = size_t(sqlite3_column_bytes(statement, 1));
+        row(sqlite3_column_int64(statement, 0), value ? value : "", size, isNull, sqlite3_column_double(statement, 2));
+    }
+    const bool ok = step == SQLITE_DONE;
+    if (!ok)
+        *error = QString::fromUtf8(sqlite3_errmsg(handle));
+    sqlite3_finalize(statement);
+    return ok;
+}
+
 } // namespace SqliteFunctions
