@@ -1,6 +1,7 @@
 #include "data/postgres_engine.h"
 
 #include "data/schema.h"
+#include "words/persian_text.h"
 
 #include <QHash>
 #include <QRegularExpression>
@@ -10,8 +11,14 @@
 
 const QString PostgresEngine::IdentityColumn = QStringLiteral("kaviro_row");
 const QString PostgresEngine::ChangeTable = QStringLiteral("kaviro_changes");
+const QString PostgresEngine::Collation = QStringLiteral("fa-IR-x-icu");
 
 namespace {
+
+// A word order is two terms: the folded text in the Persian collation, then the text itself by
+// its character codes, so that forms alike in Persian come in one order (as the local file's
+// collation orders them). orderTerm() gives each term the direction.
+const QChar TermBreak(0x1f);
 
 const QString Channel = QStringLiteral("kaviro_changes");
 
@@ -80,6 +87,41 @@ void PostgresEngine::setUp(QSqlDatabase& db, bool background) const
     QSqlQuery query(db);
     query.exec(background ? QStringLiteral("SET application_name = 'KAVIRO search'")
                           : QStringLiteral("SET application_name = 'KAVIRO'"));
+    if (background)
+        return;
+    query.prepare(QStringLiteral("SELECT COUNT(*) FROM pg_collation WHERE collname = ?"));
+    query.addBindValue(Collation);
+    if (query.exec() && query.next())
+        m_persianOrder = query.value(0).toInt() > 0;
+}
+
+QString PostgresEngine::fold(const QString& expression)
+{
+    // translate() drops the characters of its second text that have none at their place in the
+    // third: the removed ones go at its end. The tables are the program's, never the user's, and
+    // hold no quote; one would be doubled all the same.
+    static const QString from =
+        QString(PersianText::mappedFrom() + PersianText::removed()).replace(QLatin1Char('\''), QStringLiteral("''"));
+    static const QString to = QString(PersianText::mappedTo()).replace(QLatin1Char('\''), QStringLiteral("''"));
+    return QStringLiteral("translate(CAST(%1 AS TEXT), '%2', '%3')").arg(expression, from, to);
+}
+
+QString PostgresEngine::sameText(const QString& column) const
+{
+    return fold(column) + QStringLiteral(" = ") + fold(QStringLiteral("?"));
+}
+
+QString PostgresEngine::searchForm(const QString& text) const
+{
+    return PersianText::fold(text);
+}
+
+QString PostgresEngine::wordOrder(const QString& column) const
+{
+    if (!sortsPersian())
+        return column + QStringLiteral(" COLLATE \"C\"");
+    return fold(column) + QStringLiteral(" COLLATE \"") + Collation + QLatin1Char('"') + TermBreak + column +
+           QStringLiteral(" COLLATE \"C\"");
 }
 
 QString PostgresEngine::changeState(const QSqlDatabase& db) const
@@ -124,15 +166,23 @@ QString PostgresEngine::changeNotification() const
 
 QString PostgresEngine::contains(const QString& column) const
 {
-    return QStringLiteral("(strpos(CAST(%1 AS TEXT), ?) <> 0)").arg(column);
+    return QStringLiteral("(strpos(%1, %2) <> 0)").arg(fold(column), fold(QStringLiteral("?")));
 }
 
 QString PostgresEngine::orderTerm(const QString& term) const
 {
     // The server puts NULL after every value going up; the local file puts it first.
-    static const QRegularExpression descending(QStringLiteral("\\s+DESC\\s*$"),
-                                               QRegularExpression::CaseInsensitiveOption);
-    return term + (descending.match(term).hasMatch() ? QStringLiteral(" NULLS LAST") : QStringLiteral(" NULLS FIRST"));
+    static const QRegularExpression direction(QStringLiteral("\\s+(ASC|DESC)\\s*$"),
+                                              QRegularExpression::CaseInsensitiveOption);
+    const QRegularExpressionMatch found = direction.match(term);
+    const bool down = found.hasMatch() && found.captured(1).compare(QLatin1String("DESC"), Qt::CaseInsensitive) == 0;
+    const QString suffix = (found.hasMatch() ? found.captured(0) : QString()) +
+                           (down ? QStringLiteral(" NULLS LAST") : QStringLiteral(" NULLS FIRST"));
+    const QString terms = found.hasMatch() ? term.left(found.capturedStart()) : term;
+    QStringList parts;
+    for (const QString& part : terms.split(TermBreak))
+        parts << part + suffix;
+    return parts.join(QLatin1String(", "));
 }
 
 QString PostgresEngine::total(const QString& expression) const
