@@ -91,6 +91,8 @@ public:
     // Where the register is: this PC's file or a server.
     const RegisterLocation& location() const { return m_location; }
     bool isServer() const { return m_location.server; }
+    // The server's password, asked of the user; used from the next open().
+    void setPassword(const QString& password) { m_location.password = password; }
     // Closes and opens the connection again, after the server was gone.
     bool reconnect();
     // The watcher of this register's changes by other PCs, made at the first call.

@@ -296,3 +296,16 @@ bool PostgresEngine::isEmpty(const QSqlDatabase& db, QString* error) const
     }
     return !present.contains(ChangeTable);
 }
+
+bool PostgresEngine::identitiesWritten(const QSqlDatabase& db, const QString& table, QString* error) const
+{
+    // The table name is the program's own.
+    QSqlQuery query(db);
+    if (query.exec(QStringLiteral("SELECT setval(pg_get_serial_sequence('%1', 'kaviro_row'), "
+                                  "COALESCE((SELECT MAX(kaviro_row) FROM %1), 0) + 1, false)")
+                       .arg(table.toLower())))
+        return true;
+    if (error)
+        *error = query.lastError().text();
+    return false;
+}

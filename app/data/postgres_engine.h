@@ -39,6 +39,7 @@ public:
     bool createSchema(QSqlDatabase& db, QString* error) const override;
     QStringList schemaProblems(const QSqlDatabase& db, QString* error) const override;
     bool isEmpty(const QSqlDatabase& db, QString* error) const override;
+    bool identitiesWritten(const QSqlDatabase& db, const QString& table, QString* error) const override;
 
     // The program's text fold written inline (translate() over the fold's character tables), so
     // that the server finds what the in-memory search finds.

@@ -52,6 +52,15 @@ public:
     // Why db is not a register of this program, in Persian (see Schema::problems); empty for a
     // register. error is set when db could not be read.
     virtual QStringList schemaProblems(const QSqlDatabase& db, QString* error) const = 0;
+    // After rows were written into table with their identities given: true once the identities
+    // the table hands out next come after them.
+    virtual bool identitiesWritten(const QSqlDatabase& db, const QString& table, QString* error) const
+    {
+        Q_UNUSED(db);
+        Q_UNUSED(table);
+        Q_UNUSED(error);
+        return true;
+    }
     // True when db holds none of the six tables, so that a register may be created in it.
     virtual bool isEmpty(const QSqlDatabase& db, QString* error) const = 0;
     // True when a table read without ORDER BY comes in the order its rows were added; an engine
