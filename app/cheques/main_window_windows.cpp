@@ -83,11 +83,8 @@ void MainWindow::openRestore()
 
 void MainWindow::openRegisterChoice()
 {
-    RegisterLocation shown;
-    QString error;
-    if (!RegisterChoice::chosen(QString(), &shown, &error))
-        shown = m_database.location();
-    RegisterWindow window(RegisterWindow::Purpose::Choose, shown, this);
+    // The register in use is shown, whether the settings or the command line named it.
+    RegisterWindow window(RegisterWindow::Purpose::Choose, m_database.location(), this);
     runModal(window);
 }
 
