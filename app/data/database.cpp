@@ -404,6 +404,11 @@ void ChangeWatcher::look()
         return;
     const SqlEngine& engine = m_database.engine();
     if (m_lost) {
+        // A server out of reach may hold each try for the connection's time-out: tried less often.
+        constexpr int TicksBetweenTries = 5;
+        if (++m_ticksLost % TicksBetweenTries != 1 && !m_tryAtOnce)
+            return;
+        m_tryAtOnce = false;
         if (!m_database.reconnect())
             return;
         m_lost = false;
@@ -424,6 +429,8 @@ void ChangeWatcher::look()
         if (!m_database.isServer())
             return;
         m_lost = true;
+        m_ticksLost = 0;
+        m_tryAtOnce = true;
         const QString text = LostText.arg(FailureText::quotedPath(m_database.filePath()));
         emit lost(FailureText::withDetail(text, m_database.connection().lastError().text()));
         return;

@@ -42,6 +42,8 @@ private:
     QString m_state;
     QString m_subscribed;
     bool m_lost = false;
+    int m_ticksLost = 0;
+    bool m_tryAtOnce = false;
 };
 
 // The database file "dbase.mdb" of a data folder and the program's one connection to it.
