@@ -198,6 +198,30 @@ private slots:
         QCOMPARE(list->currentId(), selected);
     }
 
+    // The second PC's window: told in Persian, nothing written, and its list shows the cheque as
+    // it is now.
+    void theSecondPcsWindowSaysTheChequeWasChanged()
+    {
+        TestDatabase data;
+        data.addCheque(cheque(QStringLiteral("1405/02/03"), QStringLiteral("کالا"), 1000, Received));
+        auto pc = secondPc(data);
+        MainWindow window(*pc);
+        window.show();
+        window.activate();
+        auto first = listOn(data.db());
+        QString error;
+        QVERIFY(ChequeStatus::pass(data.db(), first->shownRow(), &error));
+
+        Messages::MessageLog log;
+        log.answer(true);
+        control<QPushButton>(window, "AeroButton9")->click();
+        QCOMPARE(log.shown().size(), 2);
+        QVERIFY2(log.lastText().contains(QStringLiteral("در رایانه دیگری تغییر کرده است")), qPrintable(log.lastText()));
+        QCOMPARE(log.shown().last().icon, Messages::Icon::Critical);
+        QCOMPARE(count(data.db(), QStringLiteral("SELECT COUNT(*) FROM T4")), 1);
+        QCOMPARE(window.findChild<DataControl*>()->value(ChequeTable::Status).toString(), ChequeStatus::Passed);
+    }
+
     void aLostServerIsReportedAndFoundAgain()
     {
         if (!testsOnServer())
