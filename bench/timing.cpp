@@ -107,24 +107,32 @@ int passBenchmark(const QString& target, int count, QTextStream& out)
         out << list.errorText() << Qt::endl;
         return 1;
     }
-    std::vector<double> times;
+    std::vector<double> writes;
+    std::vector<double> rereads;
     for (int i = 0; i < count && list.hasCurrent(); ++i) {
         const ShownRow shown = list.shownRow();
         QElapsedTimer timer;
         timer.start();
         QString error;
         if (!ChequeStatus::pass(db, shown, &error) ||
-            !ChequeStatus::moveToArchive(db, shown.with(ChequeTable::Status, ChequeStatus::Passed), &error) ||
-            !list.refresh()) {
-            out << error << list.errorText() << Qt::endl;
+            !ChequeStatus::moveToArchive(db, shown.with(ChequeTable::Status, ChequeStatus::Passed), &error)) {
+            out << error << Qt::endl;
             return 1;
         }
-        times.push_back(elapsedMs(timer));
+        writes.push_back(elapsedMs(timer));
+        timer.restart();
+        if (!list.refresh()) {
+            out << list.errorText() << Qt::endl;
+            return 1;
+        }
+        rereads.push_back(elapsedMs(timer));
     }
-    std::sort(times.begin(), times.end());
-    out << "pass with its ledger line and archive move, list read again (" << times.size() << " cheques of "
-        << list.recordCount() << "): median " << times[times.size() / 2] << " ms, worst " << times.back() << " ms"
-        << Qt::endl;
+    std::sort(writes.begin(), writes.end());
+    std::sort(rereads.begin(), rereads.end());
+    out << "pass with its ledger line and archive move (" << writes.size() << " cheques of " << list.recordCount()
+        << "): median " << writes[writes.size() / 2] << " ms, worst " << writes.back() << " ms" << Qt::endl;
+    out << "  the totalled list read again after it: median " << rereads[rereads.size() / 2] << " ms, worst "
+        << rereads.back() << " ms" << Qt::endl;
     return 0;
 }
 
