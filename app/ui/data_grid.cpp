@@ -7,6 +7,7 @@
 #include <QContextMenuEvent>
 #include <QHeaderView>
 #include <QIdentityProxyModel>
+#include <QStyle>
 
 namespace {
 
@@ -29,6 +30,7 @@ public:
         m_amounts = amounts;
         endResetModel();
     }
+    bool isAmount(int column) const { return m_amounts.contains(field(column), Qt::CaseInsensitive); }
     QString field(int column) const
     {
         return column >= 0 && column < m_fields.size() ? m_fields.at(column) : QString();
@@ -114,10 +116,8 @@ DataGrid::DataGrid(QWidget* parent) : QTableView(parent), m_proxy(new ColumnProx
     verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
     verticalHeader()->setFixedWidth(18);
     connect(horizontalHeader(), &QHeaderView::sectionClicked, this, &DataGrid::headerClicked);
-    connect(horizontalHeader(), &QHeaderView::sectionResized, this, [this] {
-        if (!m_restoring)
-            saveWidths();
-    });
+    connect(horizontalHeader(), &QHeaderView::sectionResized, this,
+            [this](int column, int, int size) { userResized(column, size); });
     connect(verticalHeader(), &QHeaderView::sectionResized, this, [this](int, int, int size) {
         if (m_restoring)
             return;
@@ -192,8 +192,91 @@ void DataGrid::setDesignedWidths(const QList<int>& widths)
 {
     m_restoring = true;
     for (int column = 0; column < widths.size(); ++column)
-        setColumnWidth(column, widths.at(column));
+        showWidth(column, widths.at(column));
     m_restoring = false;
+}
+
+void DataGrid::scaleColumnsWithWidth()
+{
+    m_baseWidth = width();
+    const int columns = model() ? model()->columnCount() : 0;
+    for (int column = 0; column < columns; ++column) {
+        if (column >= m_designed.size())
+            m_designed << columnWidth(column);
+        else if (m_designed.at(column) < 0)
+            m_designed[column] = columnWidth(column);
+    }
+}
+
+int DataGrid::designedWidth(int column) const
+{
+    if (column < m_designed.size() && m_designed.at(column) >= 0)
+        return m_designed.at(column);
+    return qRound(columnWidth(column) / widthFactor());
+}
+
+int DataGrid::amountWidth() const
+{
+    const QString longest = GroupedNumber(999999999999999.0);
+    // The cell's margins on both sides, and the grid line.
+    const int margins = 2 * (style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1) + 8;
+    return fontMetrics().horizontalAdvance(longest) + margins;
+}
+
+double DataGrid::widthFactor() const
+{
+    return m_baseWidth > 0 && width() > 0 ? double(width()) / m_baseWidth : 1.0;
+}
+
+void DataGrid::showWidth(int column, int designed)
+{
+    if (column < 0)
+        return;
+    while (m_designed.size() <= column)
+        m_designed << -1;
+    m_designed[column] = designed;
+    int shown = qRound(designed * widthFactor());
+    if (shown > 0 && m_proxy->isAmount(column))
+        shown = std::max(shown, amountWidth());
+    const bool wasRestoring = m_restoring;
+    m_restoring = true;
+    setColumnWidth(column, shown);
+    m_restoring = wasRestoring;
+}
+
+void DataGrid::applyWidths()
+{
+    for (int column = 0; column < m_designed.size(); ++column) {
+        if (m_designed.at(column) >= 0)
+            showWidth(column, m_designed.at(column));
+    }
+}
+
+void DataGrid::userResized(int column, int size)
+{
+    if (m_restoring)
+        return;
+    while (m_designed.size() <= column)
+        m_designed << -1;
+    m_designed[column] = qRound(size / widthFactor());
+    if (size > 0 && m_proxy->isAmount(column) && size < amountWidth())
+        showWidth(column, m_designed.at(column));
+    saveWidths();
+}
+
+void DataGrid::resizeEvent(QResizeEvent* event)
+{
+    QTableView::resizeEvent(event);
+    if (m_baseWidth > 0)
+        applyWidths();
+}
+
+void DataGrid::changeEvent(QEvent* event)
+{
+    QTableView::changeEvent(event);
+    // A larger font (the resizer's, or the user's) needs wider amounts.
+    if (event->type() == QEvent::FontChange)
+        applyWidths();
 }
 
 void DataGrid::useDesignedHeader()
@@ -215,7 +298,7 @@ void DataGrid::restoreWidths()
         double twips = 0;
         if (!m_widthKeys.at(column).isEmpty() &&
             SettingsStore::readDouble(m_widthSection, m_widthKeys.at(column), twips) && twips >= 0)
-            setColumnWidth(column, qRound(twips / TwipsPerPixel));
+            showWidth(column, qRound(twips / TwipsPerPixel));
     }
     m_restoring = false;
 }
@@ -238,7 +321,7 @@ void DataGrid::saveWidths()
     for (int column = 0; column < m_widthKeys.size(); ++column) {
         if (!m_widthKeys.at(column).isEmpty())
             widths.append(
-                {m_widthSection, m_widthKeys.at(column), QString::number(columnWidth(column) * TwipsPerPixel)});
+                {m_widthSection, m_widthKeys.at(column), QString::number(designedWidth(column) * TwipsPerPixel)});
     }
     SettingsStore::write(widths);
 }
