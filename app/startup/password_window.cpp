@@ -2,6 +2,7 @@
 
 #include "settings/settings_store.h"
 #include "ui/messages.h"
+#include "ui/persian_keyboard.h"
 #include "ui/widgets.h"
 
 #include <QFormLayout>
@@ -24,6 +25,8 @@ PasswordWindow::PasswordWindow(QWidget* parent) : QDialog(parent)
 
     using namespace Widgets;
     m_passwordBox = textBox(this, "Text1");
+    // The login window reads the password with the keys' Latin letters; it is set with the same.
+    PersianKeyboard::keepLatin(m_passwordBox);
     auto* caption = labelFor(m_passwordBox, "newPasswordLabel", QStringLiteral("رمز عبور جديد :"));
 
     auto* saveButton = button(this, "Command1", QStringLiteral("ثبت"), Enter::Presses, QStyle::SP_DialogSaveButton);
