@@ -8,11 +8,37 @@
 #include <QHeaderView>
 #include <QIdentityProxyModel>
 #include <QStyle>
+#include <QStyledItemDelegate>
 
 namespace {
 
 // Lengths are stored in twips; the screen has 15 of them to a pixel at 96 dots per inch.
 constexpr double TwipsPerPixel = 15.0;
+
+// Shows a text with no letter of its own (a date, a half-typed date "1403/0_/__", the empty date
+// "____/__/__") left to right in its own order, where the column would have it: in a
+// right-to-left list its blanks and separators are otherwise read from the right, and the empty
+// date shows mirrored as "__/__/____".
+class OwnOrderDelegate : public QStyledItemDelegate
+{
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+protected:
+    void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override
+    {
+        QStyledItemDelegate::initStyleOption(option, index);
+        if (option->direction != Qt::RightToLeft || option->text.isEmpty())
+            return;
+        for (const QChar c : option->text) {
+            if (c.isLetter())
+                return;
+        }
+        option->displayAlignment =
+            QStyle::visualAlignment(Qt::RightToLeft, option->displayAlignment) | Qt::AlignAbsolute;
+        option->direction = Qt::LeftToRight;
+    }
+};
 
 } // namespace
 
@@ -102,6 +128,7 @@ private:
 
 DataGrid::DataGrid(QWidget* parent) : QTableView(parent), m_proxy(new ColumnProxy(this))
 {
+    setItemDelegate(new OwnOrderDelegate(this));
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);

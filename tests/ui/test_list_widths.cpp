@@ -115,7 +115,7 @@ private slots:
     }
 
     // In a right-to-left list the slider stands where the part shown stands: at the right at
-    // the start, and moving it left shows the columns further left.
+    // the start, at the left at the end, where the list shows its left-hand columns.
     void theScrollBarOfARightToLeftListMovesWithItsContent()
     {
         for (int i = 0; i < 3; ++i)
@@ -128,29 +128,82 @@ private slots:
         QScrollBar* bar = grid->horizontalScrollBar();
         QTRY_VERIFY(bar->maximum() > bar->minimum());
         QVERIFY(bar->isRightToLeft());
-        auto slider = [bar] {
-            QStyleOptionSlider option;
-            option.initFrom(bar);
-            option.orientation = Qt::Horizontal;
-            option.minimum = bar->minimum();
-            option.maximum = bar->maximum();
-            option.sliderPosition = bar->sliderPosition();
-            option.sliderValue = bar->value();
-            option.pageStep = bar->pageStep();
-            option.singleStep = bar->singleStep();
-            option.upsideDown = bar->invertedAppearance();
-            return bar->style()->subControlRect(QStyle::CC_ScrollBar, &option, QStyle::SC_ScrollBarSlider, bar);
-        };
         const int first = 1; // the type, the first column shown
+        const int y = bar->height() / 2;
         bar->setValue(bar->minimum());
-        QVERIFY(slider().center().x() > bar->width() / 2);
-        QVERIFY(grid->columnViewportPosition(first) + grid->columnWidth(first) <= grid->viewport()->width() + 1);
         QVERIFY(grid->columnViewportPosition(first) > grid->viewport()->width() / 2);
-        const int before = grid->columnViewportPosition(first);
+        // At the start the slider stands at the right: a click at the left is beside it and pages
+        // on towards the end (a slider drawn at the left would take the click and stay).
+        QTest::mouseClick(bar, Qt::LeftButton, {}, QPoint(bar->width() / 10, y));
+        QVERIFY(bar->value() > bar->minimum());
+        // The content moved with it: the first column went right, out of the view.
         bar->setValue(bar->maximum());
-        QVERIFY(slider().center().x() < bar->width() / 2);
-        // The content moved the other way from the slider, right: the first column left the view.
-        QVERIFY(grid->columnViewportPosition(first) > before);
+        QVERIFY(grid->columnViewportPosition(first) > grid->viewport()->width());
+        QTest::mouseClick(bar, Qt::LeftButton, {}, QPoint(bar->width() * 9 / 10, y));
+        QVERIFY(bar->value() < bar->maximum());
+
+        // And it is drawn there. The slider's colour is that of the middle of a bar that is
+        // nearly all slider; at the start it shows at the right, at the end at the left.
+        const int left = bar->width() / 10;
+        const int right = bar->width() * 9 / 10;
+        const auto colourAt = [bar, y](int x) { return bar->grab().toImage().pixelColor(x, y); };
+        bar->setValue(bar->minimum());
+        const QColor startLeft = colourAt(left);
+        const QColor startRight = colourAt(right);
+        QVERIFY(startLeft != startRight);
+        const int page = bar->pageStep();
+        bar->setPageStep(1000);
+        const QColor slider = colourAt(bar->width() / 2);
+        bar->setPageStep(page);
+        QCOMPARE(startRight, slider);
+        bar->setValue(bar->maximum());
+        QCOMPARE(colourAt(left), slider);
+    }
+
+    // A cheque saved with its date untouched keeps "____/__/__"; the right-to-left list shows it
+    // in that order, not mirrored as "__/__/____": the slashes stand right of the middle.
+    void theEmptyDateReadsInItsOwnOrder()
+    {
+        m_data->addCheque({{ChequeTable::Date, QStringLiteral("____/__/__")}});
+        MainWindow window(m_data->db());
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        window.activate();
+        auto* grid = control<DataGrid>(&window, "DataGrid1");
+        QFont big = grid->font();
+        big.setPixelSize(24);
+        grid->setFont(big);
+        grid->verticalHeader()->setDefaultSectionSize(40);
+        const int column = columnOf(grid, ChequeTable::Date);
+        grid->setColumnWidth(column, 260);
+        grid->clearSelection();
+        QCoreApplication::processEvents();
+        const QRect cell = grid->visualRect(grid->model()->index(0, column)).adjusted(3, 3, -3, -3);
+        const QImage shot = grid->viewport()->grab(cell).toImage();
+        int left = shot.width();
+        int right = 0;
+        int lowest = 0;
+        for (int x = 0; x < shot.width(); ++x)
+            for (int y = 0; y < shot.height(); ++y)
+                if (qGray(shot.pixel(x, y)) < 100) {
+                    left = qMin(left, x);
+                    right = qMax(right, x);
+                    lowest = qMax(lowest, y);
+                }
+        // The slashes are the dark pixels well above the underscores.
+        double sum = 0;
+        int count = 0;
+        for (int x = 0; x < shot.width(); ++x)
+            for (int y = 0; y < lowest - 6; ++y)
+                if (qGray(shot.pixel(x, y)) < 100) {
+                    sum += x;
+                    ++count;
+                }
+        QVERIFY(count > 0);
+        QVERIFY2(sum / count > (left + right) / 2.0,
+                 qPrintable(QStringLiteral("slashes at %1 in %2..%3").arg(sum / count).arg(left).arg(right)));
+        // Still where the column has its dates: at its right.
+        QVERIFY(right > shot.width() / 2);
     }
 
     void fifteenDigitsShowWholeInEveryList()
