@@ -29,7 +29,9 @@ PasswordWindow::PasswordWindow(QWidget* parent) : QDialog(parent)
     PersianKeyboard::keepLatin(m_passwordBox);
     auto* caption = labelFor(m_passwordBox, "newPasswordLabel", QStringLiteral("رمز عبور جديد :"));
 
-    auto* saveButton = button(this, "Command1", QStringLiteral("ثبت"), Enter::Presses, QStyle::SP_DialogSaveButton);
+    // One box and its save: Enter in the box saves, as it always has.
+    auto* saveButton =
+        button(this, "Command1", QStringLiteral("ثبت"), Enter::PressesAsDefault, QStyle::SP_DialogSaveButton);
     auto* backButton = button(this, "Command2", QStringLiteral("بازگشت"), Enter::Presses, QStyle::SP_DialogCloseButton);
     connect(saveButton, &QPushButton::clicked, this, &PasswordWindow::save);
     connect(backButton, &QPushButton::clicked, this, &PasswordWindow::reject);

@@ -378,7 +378,11 @@ void StartupTest::passwordsTakeLatinKeysWithThePersianKeyboardOn()
     auto* box = control<QLineEdit>(window, "Text1");
     box->setFocus();
     QTest::keyClicks(box, QStringLiteral("Gol12"));
-    QTest::keyClick(box, Qt::Key_Tab);
+    // Enter in the box saves, and so does Enter on the save button.
+    QTest::keyClick(box, Qt::Key_Return);
+    QCOMPARE(SettingsStore::read(QStringLiteral("1"), QStringLiteral("3")), QStringLiteral("Gol12"));
+    box->clear();
+    QTest::keyClicks(box, QStringLiteral("Gol12"));
     auto* save = control<QPushButton>(window, "Command1");
     save->setFocus();
     QTest::keyClick(save, Qt::Key_Return);

@@ -29,6 +29,7 @@
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QSqlQuery>
 #include <QSqlRecord>
 #include <QtTest>
@@ -171,7 +172,8 @@ private slots:
         QTest::addColumn<QString>("window");
         QTest::addColumn<QString>("button");
         // "opens NAME" (a modal window that opens and is closed), "asks" (a question, answered
-        // No), "tells" (a message), or a check of checkEffect; ";" between several.
+        // No), "tells" (a message), "emits SIGNAL()", or a check of checkEffect; ";" between
+        // several.
         QTest::addColumn<QString>("effect");
         // The table the press may change, with how many rows it has after; "" for none.
         QTest::addColumn<QString>("table");
@@ -202,9 +204,17 @@ private slots:
         row("Form2", "AeroButton1", "closes");
         // The archive.
         row("Form8", "AeroButton3", "asks");
+        // The archive asks the main window for its print settings.
+        row("Form8", "AeroButton4", "emits printWanted()");
         row("Form8", "AeroButton1", "closes");
         // Banks and the statement.
         row("Form9", "AeroButton1", "shows AeroGroupBox1");
+        row("Form9", "AeroButton2", "shows AeroGroupBox1");
+        row("Form9", "AeroButton6", "shows AeroGroupBox2");
+        // The groups of the banks window: their way back and the ledger's date button store nothing.
+        row("Form9", "AeroButton5", "hides AeroGroupBox1");
+        row("Form9", "AeroButton11", "stays");
+        row("Form9", "AeroButton7", "hides AeroGroupBox2");
         // The bank has ledger lines, which must go first.
         row("Form9", "AeroButton3", "tells");
         row("Form9", "AeroButton8", "opens Form10");
@@ -214,10 +224,14 @@ private slots:
         // Expenses.
         row("expenses", "AeroButton14", "asks");
         row("expenses", "AeroButton17", "closes");
+        row("expenses", "AeroButton9", "stays");
+        row("expenses", "AeroButton8", "stays");
+        row("expenses", "AeroButton11", "stays");
         // Backup and restore, and the small windows.
         row("frmdbsave", "Command2", "closes");
         row("restore", "Command2", "closes");
         row("Form5", "Command2", "closes");
+        row("Form5", "Command1", "tells; stays");
         row("owner", "F", "closes");
         row("font", "AeroButton1", "closes");
         row("preferences", "AeroButton2", "closes");
@@ -259,6 +273,11 @@ private slots:
         if (button == QLatin1String("Command1") && window == QLatin1String("Form1"))
             control<QLineEdit>(shown.get(), "Text3")->setText(QStringLiteral("نزد وکيل"));
 
+        std::unique_ptr<QSignalSpy> emitted;
+        for (const QString& one : effects) {
+            if (one.startsWith(QLatin1String("emits ")))
+                emitted = std::make_unique<QSignalSpy>(shown.get(), qPrintable(QLatin1Char('2') + one.mid(6)));
+        }
         push->setFocus(Qt::TabFocusReason);
         QTRY_VERIFY(push->hasFocus());
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
@@ -267,6 +286,8 @@ private slots:
 
         for (const QString& one : effects)
             checkEffect(shown.get(), one);
+        if (emitted)
+            QCOMPARE(emitted->count(), 1);
         if (effects.contains(QStringLiteral("asks")) || effects.contains(QStringLiteral("tells")))
             QCOMPARE(log.shown().size(), 1);
         else
