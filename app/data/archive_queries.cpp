@@ -27,13 +27,14 @@ RecordSource columnSearch(int choice, const QString& text)
         // empty ones out (a cheque added to the archive by hand has no type).
         RecordSource source = RecordSource::containing(
             Name, column, QString(), Date,
-            QStringLiteral("SELECT *  From T2 Where (instr(%1 ,?) <> 0) And length(%1) > 0 order by Date").arg(column));
+            QStringLiteral("SELECT *  From T2 Where (kaviro_contains(%1 ,?) <> 0) And length(%1) > 0 order by Date")
+                .arg(column));
         source.condition = QStringLiteral("length(%1) > 0").arg(column);
         return source;
     }
     return RecordSource::containing(
         Name, column, text, Date,
-        QStringLiteral("SELECT *  From T2 Where (instr(%1 ,?) <> 0) order by Date").arg(column));
+        QStringLiteral("SELECT *  From T2 Where (kaviro_contains(%1 ,?) <> 0) order by Date").arg(column));
 }
 
 RecordSource dateRange(const QString& from, const QString& to)

@@ -20,11 +20,11 @@ const SearchColumn Columns[SearchColumns] = {
     {Status, Status}, {Type, QLatin1String("prd")},   {Remarks, Remarks},
 };
 
-RecordSource instrSearch(const QString& column, const QString& order, const QString& text)
+RecordSource columnSearch(const QString& column, const QString& order, const QString& text)
 {
     return RecordSource::containing(
         Name, column, text, order,
-        QStringLiteral("SELECT *  From %1 Where (instr(%2 ,?) <> 0) order by %3").arg(Name, column, order));
+        QStringLiteral("SELECT *  From %1 Where (kaviro_contains(%2 ,?) <> 0) order by %3").arg(Name, column, order));
 }
 
 } // namespace
@@ -44,7 +44,7 @@ RecordSource textSearch(int choice, const QString& text)
 {
     if (choice < 0 || choice >= SearchColumns)
         return all();
-    return instrSearch(Columns[choice].column, Columns[choice].order, text);
+    return columnSearch(Columns[choice].column, Columns[choice].order, text);
 }
 
 RecordSource dateRange(const QString& from, const QString& to)
@@ -56,12 +56,12 @@ RecordSource dateRange(const QString& from, const QString& to)
 
 RecordSource dated(const QString& date)
 {
-    return instrSearch(Date, Date, date);
+    return columnSearch(Date, Date, date);
 }
 
 RecordSource ofType(const QString& text)
 {
-    return instrSearch(Type, QStringLiteral("prd"), text);
+    return columnSearch(Type, QStringLiteral("prd"), text);
 }
 
 QStringList listColumns()

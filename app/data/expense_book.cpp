@@ -10,9 +10,13 @@ namespace {
 
 using namespace ExpenseTable;
 
+// The kinds are offered in Persian alphabetical order, wherever they were added.
 RecordSource allKinds()
 {
-    return RecordSource::all(KindTable::Name, QStringLiteral("SELECT * FROM T5 "));
+    RecordSource source = RecordSource::where(KindTable::Name, {}, {}, KindTable::KindName,
+                                              QStringLiteral("SELECT * FROM T5 order by Name COLLATE kaviro_persian"));
+    source.alphabetical = true;
+    return source;
 }
 
 RecordSource allEntries()
@@ -182,8 +186,8 @@ bool ExpenseBook::show(const RecordSource& filter, Order order)
 
 bool ExpenseBook::showKind(const QString& kind)
 {
-    return show(RecordSource::where(Name, QStringLiteral("Noh = ?"), {nonNullText(kind.trimmed())}, QString(),
-                                    QStringLiteral("select * from t6 WHERE Noh = ?")),
+    return show(RecordSource::holding(Name, {ExpenseTable::Kind}, {kind.trimmed()}, {}, {}, QString(),
+                                      QStringLiteral("select * from t6 WHERE kaviro_fold(Noh) = kaviro_fold(?)")),
                 Order::Date);
 }
 

@@ -28,11 +28,24 @@ RecordSource RecordSource::containing(const QString& table, const QString& colum
     return source;
 }
 
+RecordSource RecordSource::holding(const QString& table, const QStringList& columns, const QStringList& texts,
+                                   const QString& condition, const QVariantList& binds, const QString& order,
+                                   const QString& sql)
+{
+    RecordSource source = where(table, condition, binds, order, sql);
+    source.sameTextColumns = columns;
+    for (const QString& text : texts)
+        source.sameTexts << nonNullText(text);
+    return source;
+}
+
 QVariantList RecordSource::binds() const
 {
     QVariantList values;
     if (!searchColumn.isEmpty())
         values << nonNullText(searchText);
+    for (const QString& text : sameTexts)
+        values << nonNullText(text);
     values += conditionBinds;
     return values;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <QVariant>
 #include <QVariantList>
 
@@ -18,10 +19,9 @@ enum class AmountReading
 // put together by the database's engine, which is where the engine's own wording of a row
 // identity, a "contains" test or a total comes from.
 //
-// `sql` is the same source as the program has always worded it for SQLite ("SELECT *  From T1
-// Where (instr(SH ,?) <> 0) order by SH"), with `binds()` as its values. It is kept for the reader
-// of the code and for messages, and a test runs it beside the composed statement to keep the two
-// alike.
+// `sql` is the same source as the program words it for SQLite ("SELECT *  From T1
+// Where (kaviro_contains(SH ,?) <> 0) order by SH"), with `binds()` as its values. It is kept
+// for the reader of the code and for messages, and a test runs it beside the composed statement to keep the two alike.
 struct RecordSource
 {
     QString sql;
@@ -34,9 +34,17 @@ struct RecordSource
     // When not empty, only rows whose column contains searchText (a null text is the empty one).
     QString searchColumn;
     QString searchText;
+    // Columns that must hold the text at the same place of sameTexts (a bank, a status or a kind
+    // chosen in a report), compared as the search compares them.
+    QStringList sameTextColumns;
+    QStringList sameTexts;
     // The column the rows are listed by, and how it is read; empty for the order they were added in.
     QString order;
     AmountReading orderReading = AmountReading::AsStored;
+    // True when order is a column of words listed in Persian alphabetical order (a report by
+    // bank, the kinds of expense). A search lists its rows by the searched column as stored,
+    // which an index of the file answers at once on a large register.
+    bool alphabetical = false;
 
     // Every row of table.
     static RecordSource all(const QString& table, const QString& sql);
@@ -47,11 +55,17 @@ struct RecordSource
     static RecordSource containing(const QString& table, const QString& column, const QString& text,
                                    const QString& order, const QString& sql);
 
+    // The rows of table whose columns hold the texts (folded alike) and that meet condition,
+    // listed by order.
+    static RecordSource holding(const QString& table, const QStringList& columns, const QStringList& texts,
+                                const QString& condition, const QVariantList& binds, const QString& order,
+                                const QString& sql);
+
     // The bound values in the order the composed statement and the wording take them: the searched
-    // text first, then the condition's.
+    // text first, then the same texts, then the condition's.
     QVariantList binds() const;
     // True when only the search narrows the rows: an in-memory copy of the column can answer it.
-    bool isPlainSearch() const { return !searchColumn.isEmpty() && condition.isEmpty(); }
+    bool isPlainSearch() const { return !searchColumn.isEmpty() && condition.isEmpty() && sameTextColumns.isEmpty(); }
 };
 
 // A null text would be bound as NULL and match nothing; an empty box means the empty text.

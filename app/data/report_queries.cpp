@@ -29,6 +29,25 @@ RecordSource cheques(const QString& condition, const QVariantList& binds, const 
     return RecordSource::where(ChequeTable::Name, condition, binds, order, sql);
 }
 
+// The cheques whose columns hold the texts chosen (a bank, a status, a kind), folded as the
+// searches fold them, so that "كشاورزي" typed years ago is the bank "کشاورزی" chosen today.
+RecordSource chequesHolding(const QStringList& columns, const QStringList& texts, const QString& condition,
+                            const QVariantList& binds, const QString& order, const QString& sql)
+{
+    return RecordSource::holding(ChequeTable::Name, columns, texts, condition, binds, order, sql);
+}
+
+RecordSource archivedHolding(const QString& column, const QString& text, const QString& sql)
+{
+    return RecordSource::holding(ArchiveTable::Name, {column}, {text}, {}, {}, QStringLiteral("Date"), sql);
+}
+
+// An order of the program as the wording of a source spells it.
+QString wordOrder(const QString& table, const QString& column)
+{
+    return holdsWords(table, column) ? column + QStringLiteral(" COLLATE kaviro_persian") : column;
+}
+
 RecordSource archived(const QString& condition, const QVariantList& binds, const QString& order, const QString& sql)
 {
     return RecordSource::where(ArchiveTable::Name, condition, binds, order, sql);
@@ -107,32 +126,45 @@ std::optional<RecordSource> chequeSource(const ReportChoice& choice)
         return cheques(QStringLiteral("tch between ? and ?"), {s.from, s.to}, QStringLiteral("tch"),
                        QStringLiteral("SELECT * FROM t1  WHERE tch between ? and ? order by tch"));
     case Rule::Bank:
-        return cheques(QStringLiteral("NBANK = ?"), {s.bank}, QStringLiteral("Tch"),
-                       QStringLiteral("select * from t1 WHERE NBANK = ? order by Tch"));
+        return chequesHolding(
+            {QStringLiteral("NBANK")}, {s.bank}, {}, {}, QStringLiteral("Tch"),
+            QStringLiteral("select * from t1 WHERE kaviro_fold(NBANK) = kaviro_fold(?) order by Tch"));
     case Rule::Status:
-        return cheques(QStringLiteral("v = ?"), {s.status}, QStringLiteral("Tch"),
-                       QStringLiteral("select * from t1 WHERE v = ? order by Tch"));
-    case Rule::Combined:
+        return chequesHolding({QStringLiteral("v")}, {s.status}, {}, {}, QStringLiteral("Tch"),
+                              QStringLiteral("select * from t1 WHERE kaviro_fold(v) = kaviro_fold(?) order by Tch"));
+    case Rule::Combined: {
+        QStringList columns = {QStringLiteral("NBANK")};
+        QStringList texts = {s.bank};
+        if (s.byStatus) {
+            columns << QStringLiteral("v");
+            texts << s.status;
+        }
+        if (s.byKind) {
+            columns << QStringLiteral("Prd");
+            texts << s.kind;
+        }
+        QStringList wording;
+        for (const QString& column : columns)
+            wording << QStringLiteral("kaviro_fold(%1) = kaviro_fold(?)").arg(column);
         if (s.byDates)
-            return cheques(QStringLiteral("NBANK = ? AND  v = ? AND Prd=? AND tch between ? and ?"),
-                           {s.bank, s.status, s.kind, s.from, s.to}, QStringLiteral("tch"),
-                           QStringLiteral("select * from t1 WHERE NBANK = ? AND  v = ? AND Prd=? AND tch between ? "
-                                          "and ? order by tch"));
-        if (s.byStatus && s.byKind)
-            return cheques(QStringLiteral("NBANK = ? AND  v = ? AND Prd=?"), {s.bank, s.status, s.kind},
-                           QStringLiteral("tch"),
-                           QStringLiteral("select * from t1 WHERE NBANK = ? AND  v = ? AND Prd=? order by tch"));
-        if (s.byStatus)
-            return cheques(QStringLiteral("NBANK = ? AND  v = ?"), {s.bank, s.status}, QStringLiteral("tch"),
-                           QStringLiteral("select * from t1 WHERE NBANK = ? AND  v = ? order by tch"));
-        return cheques(QStringLiteral("NBANK = ? AND Prd=?"), {s.bank, s.kind}, QStringLiteral("tch"),
-                       QStringLiteral("select * from t1 WHERE NBANK = ? AND Prd=? order by tch"));
+            return chequesHolding(columns, texts, QStringLiteral("tch between ? and ?"), {s.from, s.to},
+                                  QStringLiteral("tch"),
+                                  QStringLiteral("select * from t1 WHERE %1 AND tch between ? and ? order by tch")
+                                      .arg(wording.join(QLatin1String(" AND "))));
+        return chequesHolding(
+            columns, texts, {}, {}, QStringLiteral("tch"),
+            QStringLiteral("select * from t1 WHERE %1 order by tch").arg(wording.join(QLatin1String(" AND "))));
+    }
     case Rule::Kind:
-        return cheques(QStringLiteral("prd = ?"), {s.kind}, QStringLiteral("Tch"),
-                       QStringLiteral("select * from t1 WHERE prd = ? order by Tch"));
+        return chequesHolding({QStringLiteral("prd")}, {s.kind}, {}, {}, QStringLiteral("Tch"),
+                              QStringLiteral("select * from t1 WHERE kaviro_fold(prd) = kaviro_fold(?) order by Tch"));
     case Rule::Order: {
         const QString order = QLatin1String(std::array{"tch", "nbank", "v", "tv", "prd"}[size_t(s.order) - 1]);
-        return cheques(QString(), {}, order, QStringLiteral("select * from t1 order by %1 ").arg(order));
+        RecordSource source =
+            cheques(QString(), {}, order,
+                    QStringLiteral("select * from t1 order by %1 ").arg(wordOrder(ChequeTable::Name, order)));
+        source.alphabetical = true;
+        return source;
     }
     }
     return std::nullopt;
@@ -150,18 +182,23 @@ std::optional<RecordSource> archiveSource(const ReportChoice& choice)
         return archived(QStringLiteral("date between ? and ?"), {s.from, s.to}, QStringLiteral("Date"),
                         QStringLiteral("SELECT * FROM t2  WHERE date between ? and ? order by Date"));
     case Rule::Bank:
-        return archived(QStringLiteral("NB = ?"), {s.bank}, QStringLiteral("Date"),
-                        QStringLiteral("select * from t2 WHERE NB = ? order by Date"));
+        return archivedHolding(QStringLiteral("NB"), s.bank,
+                               QStringLiteral("select * from t2 WHERE kaviro_fold(NB) = kaviro_fold(?) order by Date"));
     case Rule::Status:
-        return archived(QStringLiteral("v = ?"), {s.status}, QStringLiteral("Date"),
-                        QStringLiteral("select * from t2 WHERE v = ? order by Date"));
+        return archivedHolding(QStringLiteral("v"), s.status,
+                               QStringLiteral("select * from t2 WHERE kaviro_fold(v) = kaviro_fold(?) order by Date"));
     case Rule::Kind:
-        return archived(QStringLiteral("prd = ?"), {s.kind}, QStringLiteral("Date"),
-                        QStringLiteral("select * from t2 WHERE prd = ? order by Date"));
+        return archivedHolding(
+            QStringLiteral("prd"), s.kind,
+            QStringLiteral("select * from t2 WHERE kaviro_fold(prd) = kaviro_fold(?) order by Date"));
     case Rule::Order: {
         // The archive keeps no entry date, so its order by entry date is the cheque date's.
         const QString order = QLatin1String(std::array{"Date", "nb", "v", "Date", "prd"}[size_t(s.order) - 1]);
-        return archived(QString(), {}, order, QStringLiteral("select * from t2 order by %1 ").arg(order));
+        RecordSource source =
+            archived(QString(), {}, order,
+                     QStringLiteral("select * from t2 order by %1 ").arg(wordOrder(ArchiveTable::Name, order)));
+        source.alphabetical = true;
+        return source;
     }
     }
     return std::nullopt;

@@ -1,5 +1,10 @@
 #include "data/sql_engine.h"
 
+#include "data/tables.h"
+
+#include <QSqlError>
+#include <QSqlQuery>
+
 const QString SqlEngine::IdentityAlias = QStringLiteral("__rid");
 
 QString SqlEngine::quoted(const QString& identifier)
@@ -12,6 +17,8 @@ QString SqlEngine::whereClause(const RecordSource& source) const
     QStringList parts;
     if (!source.searchColumn.isEmpty())
         parts << contains(source.searchColumn);
+    for (const QString& column : source.sameTextColumns)
+        parts << sameText(column);
     if (!source.condition.isEmpty())
         parts << QLatin1Char('(') + source.condition + QLatin1Char(')');
     return parts.isEmpty() ? QString() : QStringLiteral(" WHERE ") + parts.join(QLatin1String(" AND "));
@@ -19,7 +26,21 @@ QString SqlEngine::whereClause(const RecordSource& source) const
 
 QString SqlEngine::orderExpression(const RecordSource& source) const
 {
-    return source.order.isEmpty() ? QString() : amount(source.order, source.orderReading);
+    if (source.order.isEmpty())
+        return {};
+    if (source.alphabetical && source.orderReading == AmountReading::AsStored && holdsWords(source.table, source.order))
+        return wordOrder(source.order);
+    return amount(source.order, source.orderReading);
+}
+
+QString SqlEngine::sortExpression(const QString& table, const QString& sort) const
+{
+    const QString trimmed = sort.trimmed();
+    const qsizetype space = trimmed.indexOf(QLatin1Char(' '));
+    const QString column = space < 0 ? trimmed : trimmed.left(space);
+    if (!holdsWords(table, column))
+        return trimmed;
+    return wordOrder(column) + (space < 0 ? QString() : trimmed.mid(space));
 }
 
 QString SqlEngine::listStatement(const RecordSource& source, const QString& sort, bool withIdentity) const
@@ -28,7 +49,7 @@ QString SqlEngine::listStatement(const RecordSource& source, const QString& sort
                       ? QStringLiteral("SELECT %1 AS %2, * FROM %3").arg(rowIdentity(), IdentityAlias, source.table)
                       : QStringLiteral("SELECT * FROM %1").arg(source.table);
     sql += whereClause(source);
-    const QString order = sort.isEmpty() ? orderExpression(source) : sort;
+    const QString order = sort.isEmpty() ? orderExpression(source) : sortExpression(source.table, sort);
     // Rows that tie in the order come in the order they were added.
     if (!order.isEmpty())
         sql += QStringLiteral(" ORDER BY ") + order + QStringLiteral(", ") + rowIdentity();
@@ -65,7 +86,7 @@ QString SqlEngine::columnSnapshot(const QString& table, const QString& column, c
 
 QString SqlEngine::distinctValues(const QString& table, const QString& column) const
 {
-    return QStringLiteral("select Distinct %1 from %2").arg(column, table);
+    return QStringLiteral("select Distinct %1 from %2 order by %3").arg(column, table, wordOrder(column));
 }
 
 QString SqlEngine::insertStatement(const QString& table, const QStringList& columns) const
@@ -93,4 +114,30 @@ QString SqlEngine::updateStatement(const QString& table, const QStringList& colu
 QString SqlEngine::deleteStatement(const QString& table) const
 {
     return QStringLiteral("DELETE FROM %1 WHERE %2 = ?").arg(table, rowIdentity());
+}
+
+void SqlEngine::appendSearchForm(QByteArray& out, const char* text, size_t size) const
+{
+    out += searchForm(QString::fromUtf8(text, qsizetype(size))).toUtf8();
+}
+
+bool SqlEngine::readColumn(const QSqlDatabase& db, const QString& sql, const ColumnRow& row, QString* error) const
+{
+    QSqlQuery query(db);
+    query.setForwardOnly(true);
+    if (!query.exec(sql)) {
+        *error = query.lastError().text();
+        return false;
+    }
+    while (query.next()) {
+        const QVariant text = query.value(1);
+        const QByteArray utf8 = text.toString().toUtf8();
+        row(query.value(0).toLongLong(), utf8.constData(), size_t(utf8.size()), text.isNull(),
+            query.value(2).toDouble());
+    }
+    if (query.lastError().type() != QSqlError::NoError) {
+        *error = query.lastError().text();
+        return false;
+    }
+    return true;
 }

@@ -6,6 +6,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 // What differs from one database engine to another, in one place: how a connection is opened and
 // set up, how a row is identified, how "contains" and a total are written, and how the program
 // learns that the data changed. Everything else in the data layer composes its statements from
@@ -32,11 +34,22 @@ public:
     // that promises no order gets an explicit order by identity.
     virtual bool listsInInsertOrder() const { return true; }
     // A condition: column contains the text bound at its one "?" (the empty text is in every
-    // text that is not null).
+    // text that is not null). Both are compared in their searchForm().
     virtual QString contains(const QString& column) const = 0;
-    // The form in which contains() compares a text; the in-memory search applies it to both sides
-    // so that it finds exactly the rows the database finds.
+    // A condition: column holds the text bound at its one "?", both compared in their searchForm().
+    virtual QString sameText(const QString& column) const { return column + QStringLiteral(" = ?"); }
+    // The form in which contains() and sameText() compare a text; the in-memory search applies it
+    // to both sides so that it finds exactly the rows the database finds.
     virtual QString searchForm(const QString& text) const { return text; }
+    // Appends the searchForm() of a text given in UTF-8 to out, in UTF-8.
+    virtual void appendSearchForm(QByteArray& out, const char* text, size_t size) const;
+    // One row of a columnSnapshot(): the identity, the column's text in UTF-8 and the amount.
+    using ColumnRow = std::function<void(qint64 id, const char* text, size_t size, bool isNull, double amount)>;
+    // Runs the columnSnapshot() statement sql on db and hands each row to row in turn; the
+    // in-memory search reads a million rows this way, so an engine may read them its own way.
+    virtual bool readColumn(const QSqlDatabase& db, const QString& sql, const ColumnRow& row, QString* error) const;
+    // A column of words as it is named in ORDER BY, so that it sorts in Persian alphabetical order.
+    virtual QString wordOrder(const QString& column) const { return column; }
     // The sum of expression over the rows, 0 when there are none.
     virtual QString total(const QString& expression) const = 0;
     // A column's value as text.
@@ -58,6 +71,10 @@ public:
                            const QString& totalExpression) const;
     // The expression source's rows are listed by; empty for the order they were added in.
     QString orderExpression(const RecordSource& source) const;
+    // A sort of the program ("Nbank", "prd DESC") over table as ORDER BY takes it: a column of
+    // words in Persian alphabetical order, dates and amounts as they are.
+    QString sortExpression(const QString& table, const QString& sort) const;
+    // The different values of a column of words, in Persian alphabetical order.
     QString distinctValues(const QString& table, const QString& column) const;
 
     QString insertStatement(const QString& table, const QStringList& columns) const;

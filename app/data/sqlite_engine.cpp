@@ -1,6 +1,10 @@
 #include "data/sqlite_engine.h"
 
+#include "data/sqlite_functions.h"
+#include "words/persian_text.h"
+
 #include <QSqlQuery>
+#include <QtDebug>
 
 QString SqliteEngine::driverName() const
 {
@@ -20,6 +24,11 @@ void SqliteEngine::setUp(QSqlDatabase& db, bool background) const
     QSqlQuery pragmas(db);
     pragmas.exec(background ? QStringLiteral("PRAGMA cache_size = -8192")
                             : QStringLiteral("PRAGMA cache_size = -16384"));
+    QString error;
+    if (!SqliteFunctions::install(db, &error)) {
+        qWarning("Searches compare texts byte for byte: %s", qPrintable(error));
+        m_folds = false;
+    }
 }
 
 QString SqliteEngine::changeState(const QSqlDatabase& db) const
@@ -42,8 +51,27 @@ QString SqliteEngine::rowIdentity() const
 
 QString SqliteEngine::contains(const QString& column) const
 {
-    // instr() matches byte for byte; amounts are NUMERIC, so whole rials read "1500", not "1500.0".
-    return QStringLiteral("(instr(%1 ,?) <> 0)").arg(column);
+    // Amounts are NUMERIC, so whole rials read "1500", not "1500.0", in both functions.
+    if (!folds())
+        return QStringLiteral("(instr(%1 ,?) <> 0)").arg(column);
+    return QStringLiteral("(%1(%2 ,?) <> 0)").arg(SqliteFunctions::Contains, column);
+}
+
+QString SqliteEngine::sameText(const QString& column) const
+{
+    if (!folds())
+        return SqlEngine::sameText(column);
+    return QStringLiteral("%1(%2) = %1(?)").arg(SqliteFunctions::Fold, column);
+}
+
+QString SqliteEngine::searchForm(const QString& text) const
+{
+    return folds() ? PersianText::fold(text) : text;
+}
+
+QString SqliteEngine::wordOrder(const QString& column) const
+{
+    return folds() ? column + QStringLiteral(" COLLATE ") + SqliteFunctions::Collation : column;
 }
 
 QString SqliteEngine::total(const QString& expression) const
@@ -71,4 +99,23 @@ QString SqliteEngine::amount(const QString& column, AmountReading reading) const
             .arg(column);
     }
     return column;
+}
+
+void SqliteEngine::appendSearchForm(QByteArray& out, const char* text, size_t size) const
+{
+    thread_local std::string folded;
+    if (folds() && PersianText::foldUtf8(text, size, folded))
+        out.append(folded.data(), qsizetype(folded.size()));
+    else
+        out.append(text, qsizetype(size));
+}
+
+bool SqliteEngine::readColumn(const QSqlDatabase& db, const QString& sql, const ColumnRow& row, QString* error) const
+{
+    // Through SQLite itself the texts come as the UTF-8 they are stored in, with no QVariant,
+    // QString or conversion a row; only a connection that took the program's functions is known
+    // to run the library linked here.
+    if (!folds())
+        return SqlEngine::readColumn(db, sql, row, error);
+    return SqliteFunctions::readRows(db, sql, row, error);
 }

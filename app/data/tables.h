@@ -1,7 +1,10 @@
 #pragma once
 
 #include <QLatin1String>
+#include <QString>
 #include <QStringList>
+
+#include <initializer_list>
 
 // The six tables of the register and their columns, each name spelled here once. The names are
 // those of the files users already have; the database matches them without regard to case, but
@@ -83,3 +86,28 @@ inline constexpr QLatin1String Description{"SH"};
 inline constexpr QLatin1String Amount{"MB"};
 inline constexpr QLatin1String Remarks{"To"};
 } // namespace ExpenseTable
+
+// True when column of table holds words (names, kinds, statuses, descriptions), which sort in
+// Persian alphabetical order; dates, amounts and numbers keep the order they have always had.
+inline bool holdsWords(const QString& table, const QString& column)
+{
+    auto among = [&column](std::initializer_list<QLatin1String> names) {
+        for (const QLatin1String& name : names) {
+            if (column.compare(name, Qt::CaseInsensitive) == 0)
+                return true;
+        }
+        return false;
+    };
+    if (table.compare(ChequeTable::Name, Qt::CaseInsensitive) == 0)
+        return among({ChequeTable::Bank, ChequeTable::Description, ChequeTable::Type, ChequeTable::Status,
+                      ChequeTable::Remarks});
+    if (table.compare(ArchiveTable::Name, Qt::CaseInsensitive) == 0)
+        return among({ArchiveTable::Description, ArchiveTable::Bank, ArchiveTable::Type, ArchiveTable::Status});
+    if (table.compare(BankTable::Name, Qt::CaseInsensitive) == 0)
+        return among({BankTable::BankName});
+    if (table.compare(KindTable::Name, Qt::CaseInsensitive) == 0)
+        return among({KindTable::KindName});
+    if (table.compare(ExpenseTable::Name, Qt::CaseInsensitive) == 0)
+        return among({ExpenseTable::Kind, ExpenseTable::Description, ExpenseTable::Remarks});
+    return false;
+}

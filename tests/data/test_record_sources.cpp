@@ -146,6 +146,21 @@ private slots:
                              {Remarks, i % 5 ? QString() : QStringLiteral("تحويل")}};
             QVERIFY(m_data->addCheque(cheque) > 0);
         }
+        // Cheques typed on either layout: the Persian forms beside the Arabic ones above.
+        const QStringList banks = {QStringLiteral("کشاورزی"), QStringLiteral("آینده"), QStringLiteral("كشاورزي"),
+                                   QStringLiteral("تجارت"), QStringLiteral("پاسارگاد")};
+        for (int i = 0; i < banks.size(); ++i) {
+            QVERIFY(m_data->addCheque({{BankKey, 1},
+                                       {EntryDate, QStringLiteral("1403/03/01")},
+                                       {Date, QStringLiteral("1403/03/0%1").arg(i + 1)},
+                                       {Number, QStringLiteral("۱۲۵%1").arg(i)},
+                                       {Bank, banks.at(i)},
+                                       {Amount, 12500 + i},
+                                       {Description, i % 2 ? QStringLiteral("علی کالا")
+                                                           : QStringLiteral("كالاي مي‌خواهم")},
+                                       {Type, i % 2 ? QStringLiteral("دریافت") : QStringLiteral("پرداخت")},
+                                       {Status, QStringLiteral("----")}}) > 0);
+        }
         // A cheque added to the archive from the list keeps no type; an amount typed as text.
         addArchived(7200000, QStringLiteral("ملت"), QStringLiteral("دريافت"), QStringLiteral("رضا"));
         addArchived(4750000, QStringLiteral("صادرات"), QVariant(), QStringLiteral("اجاره"));
@@ -172,7 +187,8 @@ private slots:
         QTest::newRow("cheques") << ChequeQueries::all();
         QTest::newRow("cheques by date") << ChequeQueries::byDate();
         for (int choice = 0; choice < ChequeQueries::SearchColumns; ++choice) {
-            for (const QString& text : {QString(), QStringLiteral("1"), QStringLiteral("'"), QStringLiteral("رضا")})
+            for (const QString& text : {QString(), QStringLiteral("1"), QStringLiteral("'"), QStringLiteral("رضا"),
+                                        QStringLiteral("علی"), QStringLiteral("۱۲۵"), QStringLiteral("کشاورزی")})
                 QTest::addRow("cheque search %d '%s'", choice, qPrintable(text))
                     << ChequeQueries::textSearch(choice, text);
         }
@@ -183,7 +199,8 @@ private slots:
         QTest::newRow("type") << ChequeQueries::ofType(QStringLiteral("دريافت"));
         QTest::newRow("archive") << ArchiveQueries::all();
         for (int choice = 0; choice < ArchiveQueries::SearchColumns; ++choice) {
-            for (const QString& text : {QString(), QStringLiteral("0"), QStringLiteral("ملت")})
+            for (const QString& text :
+                 {QString(), QStringLiteral("0"), QStringLiteral("ملت"), QStringLiteral("دریافت")})
                 QTest::addRow("archive search %d '%s'", choice, qPrintable(text))
                     << ArchiveQueries::columnSearch(choice, text);
         }
@@ -201,6 +218,10 @@ private slots:
         combined.combinedFrom = QStringLiteral("1403/01/01");
         combined.combinedTo = QStringLiteral("1403/12/29");
         QTest::newRow("combined report") << *ReportQueries::chequeSource(combined);
+        combined.byDates = false;
+        combined.combinedBank = QStringLiteral("کشاورزی");
+        combined.combinedKind = QStringLiteral("دريافت");
+        QTest::newRow("combined report without dates") << *ReportQueries::chequeSource(combined);
         QTest::newRow("expenses") << ReportQueries::expenseSource();
         QTest::newRow("banks") << BankLedger::AllBanks;
     }
@@ -251,6 +272,52 @@ private slots:
         readList(list, ArchiveQueries::columnSearch(3, QStringLiteral("نامعلوم")));
         QCOMPARE(list.recordCount(), 1);
         QCOMPARE(list.total(), 0.0);
+    }
+
+    // A bank, status or kind chosen in a report is found however it was typed, and the lists of
+    // words come in Persian alphabetical order; the stored texts stay as they were typed.
+    void chosenTextsAndWordOrdersFollowPersian()
+    {
+        Database& db = m_data->db();
+        DataControl list(db);
+        list.setTotal(ChequeTable::Amount);
+        ReportQueries::ReportChoice byBank;
+        byBank.option[6] = true;
+        byBank.bank = QStringLiteral("کشاورزی");
+        readList(list, *ReportQueries::chequeSource(byBank));
+        QCOMPARE(list.recordCount(), 2);
+        QCOMPARE(list.total(), 12500.0 + 12502.0);
+        ReportQueries::ReportChoice byKind;
+        byKind.option[8] = true;
+        byKind.kind = QStringLiteral("دریافت");
+        readList(list, *ReportQueries::chequeSource(byKind));
+        QCOMPARE(list.recordCount(), 26 + 2);
+
+        QCOMPARE(ReportQueries::distinctBanks(db),
+                 (QStringList{QStringLiteral("آینده"), QStringLiteral("پاسارگاد"), QStringLiteral("تجارت"),
+                              QStringLiteral("صادرات"), QStringLiteral("كشاورزي"), QStringLiteral("کشاورزی"),
+                              QStringLiteral("ملت")}));
+
+        list.setRecordSource(ChequeQueries::all());
+        QVERIFY(list.setSort(QStringLiteral("NBank")));
+        QStringList banks;
+        for (int r = 0; r < list.recordCount(); ++r) {
+            const QString bank = list.model()->value(r, ChequeTable::Bank).toString();
+            if (banks.isEmpty() || banks.last() != bank)
+                banks << bank;
+        }
+        QCOMPARE(banks, ReportQueries::distinctBanks(db));
+        QVERIFY(list.setSort(QStringLiteral("NBank DESC")));
+        QCOMPARE(list.model()->value(0, ChequeTable::Bank).toString(), QStringLiteral("ملت"));
+        // Amounts keep their order of numbers.
+        QVERIFY(list.setSort(QStringLiteral("Mab")));
+        QCOMPARE(list.model()->value(0, ChequeTable::Amount).toDouble(), 1500.0);
+        QCOMPARE(list.model()->value(list.recordCount() - 1, ChequeTable::Amount).toDouble(), 12504.0);
+
+        QCOMPARE(scalarOf(db, QStringLiteral("SELECT COUNT(*) FROM T1 WHERE NBank = 'كشاورزي'")).toInt(), 1);
+        // Nothing of the program's own is left in the file for other programs to trip over.
+        QCOMPARE(scalarOf(db, QStringLiteral("SELECT COUNT(*) FROM sqlite_master WHERE sql LIKE '%kaviro%'")).toInt(),
+                 0);
     }
 
     void theWriterChangesOnlyTheRowItNames()

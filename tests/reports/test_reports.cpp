@@ -319,6 +319,8 @@ private slots:
     void settingsSayWhichChoiceDecides();
     void latinTextHasASansFace();
     void expenseFiguresWholeOnA5();
+    void banksPrintInPersianOrder();
+    void chosenBankFoundInEitherForm();
 };
 
 void TestReports::chequeRules_data()
@@ -377,11 +379,12 @@ void TestReports::chequeRules_data()
                                    << ""
                                    << ""
                                    << "C02/C04/C03/C05/C01/C06/C07";
+    // In the Persian alphabet پ comes before د: paid cheques first.
     QTest::newRow("by kind") << 5 << ""
                              << ""
                              << ""
                              << ""
-                             << "C01 C03 C04 C06/C02 C05 C07";
+                             << "C02 C05 C07/C01 C03 C04 C06";
     QTest::newRow("bank and status") << 0 << ""
                                      << ""
                                      << ""
@@ -962,6 +965,62 @@ void TestReports::expenseFiguresWholeOnA5()
     for (const char* caption : {"تاريخ", "نوع هزينه", "شرح هزينه", "مبلغ"})
         QVERIFY2(first.contains(folded(QString::fromUtf8(caption))), caption);
     QVERIFY(squeezed(first).contains(squeezed(QStringLiteral("انتخاب: همه هزينه هاي دفتر ؛ ترتيب: ثبت در دفتر"))));
+}
+
+// Banks typed on either layout, marked P01.. in the order the Persian alphabet gives them.
+static void addPersianBanks(TestDatabase& data)
+{
+    const struct
+    {
+        const char* mark;
+        QString bank;
+    } rows[] = {{"P05", QStringLiteral("ملت")},      {"P04", QStringLiteral("كشاورزي")},
+                {"P02", QStringLiteral("پاسارگاد")}, {"P01", QStringLiteral("آینده")},
+                {"P03", QStringLiteral("تجارت")},    {"P06", QStringLiteral("کشاورزی")}};
+    QVERIFY(data.db().inTransaction([&] {
+        for (const auto& row : rows)
+            data.addCheque({{QStringLiteral("TCH"), QStringLiteral("1403/01/01")},
+                            {QStringLiteral("NBank"), row.bank},
+                            {QStringLiteral("Mab"), 1000},
+                            {QStringLiteral("SH"), QString::fromLatin1(row.mark)},
+                            {QStringLiteral("V"), QStringLiteral("----")},
+                            {QStringLiteral("Prd"), Received}});
+        return true;
+    }));
+}
+
+void TestReports::banksPrintInPersianOrder()
+{
+    addPersianBanks(*m_data);
+    open(QStringLiteral("1"));
+    // The bank list of the filter comes in the same order.
+    QStringList offered;
+    auto* banks = child<QComboBox>("Combo4");
+    for (int i = 0; i < banks->count(); ++i)
+        offered << banks->itemText(i);
+    QCOMPARE(offered, (QStringList{QStringLiteral("آینده"), QStringLiteral("پاسارگاد"), QStringLiteral("تجارت"),
+                                   QStringLiteral("كشاورزي"), QStringLiteral("کشاورزی"), QStringLiteral("ملت")}));
+    chooseFilter(2, QString());
+    printAndRead();
+    const QStringList marks = marksIn(m_pdf.text(), QStringLiteral("P"));
+    QVERIFY2(inOrder(marks, QStringLiteral("P01/P02/P03/P04/P06/P05")), qPrintable(marks.join(QLatin1Char(' '))));
+}
+
+// A bank typed into the filter on a Persian keyboard finds the cheques typed with Arabic letters.
+void TestReports::chosenBankFoundInEitherForm()
+{
+    addPersianBanks(*m_data);
+    open(QStringLiteral("1"));
+    chooseFilter(6, QString());
+    auto* bank = child<QComboBox>("Combo1");
+    bank->lineEdit()->clear();
+    bank->setFocus();
+    typePersian(bank->lineEdit(), QStringLiteral("کشاورزی"));
+    QCOMPARE(bank->currentText(), QStringLiteral("کشاورزی"));
+    printAndRead();
+    const QStringList marks = marksIn(m_pdf.text(), QStringLiteral("P"));
+    QVERIFY2(inOrder(marks, QStringLiteral("P04 P06")), qPrintable(marks.join(QLatin1Char(' '))));
+    QCOMPARE(figuresBeside(m_pdf.text(), TotalCaption), QStringList{GroupedNumber(2000)});
 }
 
 QTEST_MAIN(TestReports)
