@@ -172,8 +172,8 @@ private slots:
         QTest::addColumn<QString>("window");
         QTest::addColumn<QString>("button");
         // "opens NAME" (a modal window that opens and is closed), "asks" (a question, answered
-        // No), "tells" (a message), "emits SIGNAL()", or a check of checkEffect; ";" between
-        // several.
+        // No), "tells" (a message), "inputs" (an input box, cancelled), "emits SIGNAL()", or a check of checkEffect;
+        // ";" between several.
         QTest::addColumn<QString>("effect");
         // The table the press may change, with how many rows it has after; "" for none.
         QTest::addColumn<QString>("table");
@@ -224,15 +224,24 @@ private slots:
         // Expenses.
         row("expenses", "AeroButton14", "asks");
         row("expenses", "AeroButton17", "closes");
+        row("expenses", "AeroButton1", "shows AeroGroupBox3");
+        row("expenses", "AeroButton15", "shows AeroGroupBox3");
+        row("expenses", "AeroButton2", "shows AeroGroupBox1");
+        row("expenses", "AeroButton3", "shows AeroGroupBox4");
+        row("expenses", "AeroButton13", "stays");
         row("expenses", "AeroButton9", "stays");
         row("expenses", "AeroButton8", "stays");
         row("expenses", "AeroButton11", "stays");
         // Backup and restore, and the small windows.
         row("frmdbsave", "Command2", "closes");
+        row("frmdbsave", "Command5", "inputs; stays");
         row("restore", "Command2", "closes");
         row("Form5", "Command2", "closes");
         row("Form5", "Command1", "tells; stays");
         row("owner", "F", "closes");
+        row("owner", "Command1", "tells; stays");
+        row("font", "AeroButton2", "stays");
+        row("preferences", "AeroButton1", "tells");
         row("font", "AeroButton1", "closes");
         row("preferences", "AeroButton2", "closes");
         row("about", "closeButton", "closes");
@@ -267,6 +276,8 @@ private slots:
         for (const QString& one : effects) {
             if (one == QLatin1String("asks"))
                 log.answer(false);
+            else if (one == QLatin1String("inputs"))
+                log.answerText(QString());
             else if (one.startsWith(QLatin1String("opens ")))
                 whenModal([](QWidget* modal) { Modal::close(modal); }, one.mid(6));
         }
@@ -288,7 +299,8 @@ private slots:
             checkEffect(shown.get(), one);
         if (emitted)
             QCOMPARE(emitted->count(), 1);
-        if (effects.contains(QStringLiteral("asks")) || effects.contains(QStringLiteral("tells")))
+        if (effects.contains(QStringLiteral("asks")) || effects.contains(QStringLiteral("tells")) ||
+            effects.contains(QStringLiteral("inputs")))
             QCOMPARE(log.shown().size(), 1);
         else
             QVERIFY2(log.shown().isEmpty(), qPrintable(log.lastText()));
