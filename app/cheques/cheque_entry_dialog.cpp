@@ -271,7 +271,8 @@ Fields ChequeEntryDialog::boxFields() const
     return {
         {EntryDate, m_entryDate->text()},
         {Date, m_chequeDate->text()},
-        {Number, m_number->text()},
+        // A number stored earlier with Persian digits is written back in ASCII ones.
+        {Number, Widgets::asciiDigits(m_number->text())},
         {Bank, m_bank->currentText().trimmed()},
         {Type, m_type->currentText().trimmed()},
         {Amount, qint64(m_amount->value())},

@@ -85,17 +85,23 @@ QLineEdit* textBox(QWidget* parent, QAnyStringView name, const QString& toolTip)
     return box;
 }
 
+QString asciiDigits(const QString& text)
+{
+    QString ascii = text;
+    for (QChar& c : ascii) {
+        const char16_t u = c.unicode();
+        if (u >= 0x06F0 && u <= 0x06F9)
+            c = QChar(u'0' + (u - 0x06F0));
+        else if (u >= 0x0660 && u <= 0x0669)
+            c = QChar(u'0' + (u - 0x0660));
+    }
+    return ascii;
+}
+
 void keepAsciiDigits(QLineEdit* box)
 {
     QObject::connect(box, &QLineEdit::textEdited, box, [box](const QString& text) {
-        QString ascii = text;
-        for (QChar& c : ascii) {
-            const char16_t u = c.unicode();
-            if (u >= 0x06F0 && u <= 0x06F9)
-                c = QChar(u'0' + (u - 0x06F0));
-            else if (u >= 0x0660 && u <= 0x0669)
-                c = QChar(u'0' + (u - 0x0660));
-        }
+        const QString ascii = asciiDigits(text);
         if (ascii == text)
             return;
         const int caret = box->cursorPosition();

@@ -72,6 +72,8 @@ QLineEdit* readOnlyBox(QWidget* parent, QAnyStringView name);
 // keyboard types Persian digits, and a number stored with them neither sorts nor searches with
 // the others.
 void keepAsciiDigits(QLineEdit* box);
+// text with its Persian and Arabic-Indic digits written as ASCII digits.
+QString asciiDigits(const QString& text);
 // A read-only box for a full path, read from its start even in a right-to-left window.
 QLineEdit* pathBox(QWidget* parent, QAnyStringView name);
 

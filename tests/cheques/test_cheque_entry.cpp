@@ -471,6 +471,17 @@ private slots:
         QCOMPARE(desk.rows().value(0)["Num"].toString(), QStringLiteral("0987"));
     }
 
+    void anEditWritesAnOldPersianNumberInAscii()
+    {
+        Desk desk;
+        QVERIFY(TableWriter(desk.db, ChequeTable::Name).insert({{ChequeTable::Number, QStringLiteral("۴۰۱۲")}}));
+        QVERIFY(desk.cheques.refresh());
+        desk.cheques.setCurrentRow(0);
+        QVERIFY(desk.open(false));
+        desk.save();
+        QCOMPARE(desk.rows().value(0)["Num"].toString(), QStringLiteral("4012"));
+    }
+
     void pastedAmountsAreTheNumberTheyShow_data()
     {
         QTest::addColumn<QString>("pasted");
