@@ -98,22 +98,13 @@ void MainWindow::storeCustomStatus()
 void MainWindow::showStatusChange()
 {
     // The list shows the new status on the same cheque, which a list sorted by status has moved
-    // away from its row. It is looked for outward from where it was, so that a long list reads
-    // only the pages between.
+    // away from its row.
     const int row = m_cheques->currentRow();
     const qint64 id = m_cheques->currentId();
     m_cheques->refresh();
-    const int count = m_cheques->recordCount();
     const RowModel* rows = m_cheques->model();
-    for (int distance = 0; distance < count; ++distance) {
-        for (const int candidate : {row + distance, row - distance}) {
-            if (candidate >= 0 && candidate < count && rows->rowId(candidate) == id) {
-                m_cheques->setCurrentRow(candidate);
-                return;
-            }
-        }
-    }
-    m_cheques->setCurrentRow(qMin(row, count - 1));
+    const int found = rows->rowId(row) == id ? row : rows->rowOf(id);
+    m_cheques->setCurrentRow(found >= 0 ? found : qMin(row, m_cheques->recordCount() - 1));
 }
 
 void MainWindow::archiveCheque()
