@@ -7,22 +7,35 @@
 #include <QContextMenuEvent>
 #include <QHeaderView>
 #include <QIdentityProxyModel>
+#include <QPointer>
 #include <QStyle>
 #include <QStyledItemDelegate>
+#include <QTimer>
 
 namespace {
 
 // Lengths are stored in twips; the screen has 15 of them to a pixel at 96 dots per inch.
 constexpr double TwipsPerPixel = 15.0;
 
+} // namespace
+
 // Shows a text with no letter of its own (a date, a half-typed date "1403/0_/__", the empty date
 // "____/__/__") left to right in its own order, where the column would have it: in a
 // right-to-left list its blanks and separators are otherwise read from the right, and the empty
-// date shows mirrored as "__/__/____".
-class OwnOrderDelegate : public QStyledItemDelegate
+// date shows mirrored as "__/__/____". An amount drawn in a column too narrow for it widens its
+// column, so that no amount is ever shown cut ("…,250,000,000" reads as a smaller number).
+class GridDelegate : public QStyledItemDelegate
 {
 public:
-    using QStyledItemDelegate::QStyledItemDelegate;
+    explicit GridDelegate(DataGrid* grid) : QStyledItemDelegate(grid), m_grid(grid) {}
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override
+    {
+        QStyledItemDelegate::paint(painter, option, index);
+        QStyleOptionViewItem shown = option;
+        initStyleOption(&shown, index);
+        m_grid->widenFor(index.column(), shown.fontMetrics.horizontalAdvance(shown.text));
+    }
 
 protected:
     void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override
@@ -38,9 +51,10 @@ protected:
             QStyle::visualAlignment(Qt::RightToLeft, option->displayAlignment) | Qt::AlignAbsolute;
         option->direction = Qt::LeftToRight;
     }
-};
 
-} // namespace
+private:
+    DataGrid* m_grid;
+};
 
 // Maps the grid's columns onto fields of the data control's model by name.
 class ColumnProxy : public QIdentityProxyModel
@@ -128,7 +142,7 @@ private:
 
 DataGrid::DataGrid(QWidget* parent) : QTableView(parent), m_proxy(new ColumnProxy(this))
 {
-    setItemDelegate(new OwnOrderDelegate(this));
+    setItemDelegate(new GridDelegate(this));
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -242,12 +256,25 @@ int DataGrid::designedWidth(int column) const
     return qRound(columnWidth(column) / widthFactor());
 }
 
-int DataGrid::amountWidth() const
+void DataGrid::widenFor(int column, int textWidth)
 {
-    const QString longest = GroupedNumber(999999999999999.0);
-    // The cell's margins on both sides, and the grid line.
-    const int margins = 2 * (style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1) + 8;
-    return fontMetrics().horizontalAdvance(longest) + margins;
+    if (!m_proxy->isAmount(column) || textWidth <= 0)
+        return;
+    // The cell's margins on both sides, as the style draws them, and the grid line.
+    const int needed = textWidth + 2 * (style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1) + 3;
+    while (m_fit.size() <= column)
+        m_fit << 0;
+    if (needed <= m_fit.at(column))
+        return;
+    m_fit[column] = needed;
+    if (needed <= columnWidth(column))
+        return;
+    // Widened after the painting that found it too narrow.
+    QPointer<DataGrid> grid = this;
+    QTimer::singleShot(0, this, [grid, column] {
+        if (grid)
+            grid->showWidth(column, grid->designedWidth(column));
+    });
 }
 
 double DataGrid::widthFactor() const
@@ -263,8 +290,8 @@ void DataGrid::showWidth(int column, int designed)
         m_designed << -1;
     m_designed[column] = designed;
     int shown = qRound(designed * widthFactor());
-    if (shown > 0 && m_proxy->isAmount(column))
-        shown = std::max(shown, amountWidth());
+    if (shown > 0 && column < m_fit.size())
+        shown = std::max(shown, m_fit.at(column));
     const bool wasRestoring = m_restoring;
     m_restoring = true;
     setColumnWidth(column, shown);
@@ -286,7 +313,7 @@ void DataGrid::userResized(int column, int size)
     while (m_designed.size() <= column)
         m_designed << -1;
     m_designed[column] = qRound(size / widthFactor());
-    if (size > 0 && m_proxy->isAmount(column) && size < amountWidth())
+    if (size > 0 && column < m_fit.size() && size < m_fit.at(column))
         showWidth(column, m_designed.at(column));
     saveWidths();
 }
@@ -301,9 +328,11 @@ void DataGrid::resizeEvent(QResizeEvent* event)
 void DataGrid::changeEvent(QEvent* event)
 {
     QTableView::changeEvent(event);
-    // A larger font (the resizer's, or the user's) needs wider amounts.
-    if (event->type() == QEvent::FontChange)
+    // The amounts are measured again in the new font (the resizer's, or the user's) as they are drawn.
+    if (event->type() == QEvent::FontChange) {
+        m_fit.clear();
         applyWidths();
+    }
 }
 
 void DataGrid::useDesignedHeader()

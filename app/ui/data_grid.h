@@ -37,9 +37,6 @@ public:
     // grid's present width, the designed one, and each column follows the grid as it grows or
     // shrinks. The widths kept in the settings stay those of the designed width.
     void scaleColumnsWithWidth();
-    // The width an amount column needs for the longest amount, fifteen digits grouped, in the
-    // grid's font; an amount column is never narrower, unless it is hidden (0).
-    int amountWidth() const;
     // A missing or unreadable setting leaves the width or height as it is.
     void restoreWidths();
     void restoreRowHeight();
@@ -58,6 +55,10 @@ private:
     void saveWidths();
     void saveRowHeight(int height);
     void followControl();
+    friend class GridDelegate;
+    // An amount column drawn too narrow for a text of textWidth pixels is widened to it, and never
+    // made narrower again in that font, unless it is hidden (0).
+    void widenFor(int column, int textWidth);
     double widthFactor() const;
     int designedWidth(int column) const;
     // Sets column's width from its designed width, scaled and widened as above.
@@ -75,4 +76,6 @@ private:
     int m_baseWidth = 0;
     // The width of each column at the designed width of the grid; -1 where none was given.
     QList<int> m_designed;
+    // The width each amount column needs for the widest amount drawn in it so far.
+    QList<int> m_fit;
 };

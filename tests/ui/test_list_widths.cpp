@@ -74,14 +74,14 @@ private slots:
         const int amountColumn = columnOf(grid, ChequeTable::Amount);
         const int designedDate = grid->columnWidth(dateColumn);
         const int designedGrid = grid->width();
-        QVERIFY(showsWhole(grid, 0, amountColumn));
+        QTRY_VERIFY(showsWhole(grid, 0, amountColumn));
 
         window.resize(1366, 768);
         QTRY_VERIFY(grid->width() > designedGrid);
         const double factor = double(grid->width()) / designedGrid;
         QVERIFY(qAbs(grid->columnWidth(dateColumn) - designedDate * factor) <= 1.0);
         QVERIFY(showsWhole(grid, 0, dateColumn));
-        QVERIFY(showsWhole(grid, 0, amountColumn));
+        QTRY_VERIFY(showsWhole(grid, 0, amountColumn));
         // The hidden bank key stays hidden.
         QCOMPARE(grid->columnWidth(columnOf(grid, ChequeTable::BankKey)), 0);
 
@@ -108,10 +108,10 @@ private slots:
         auto* grid = control<DataGrid>(&window, "DataGrid1");
         const int amountColumn = columnOf(grid, ChequeTable::Amount);
         QCOMPARE(grid->model()->index(0, amountColumn).data().toString(), GroupedNumber(Longest));
-        QVERIFY(showsWhole(grid, 0, amountColumn));
+        QTRY_VERIFY(showsWhole(grid, 0, amountColumn));
         // Dragged narrower, it comes back to the width of the amount.
         grid->horizontalHeader()->resizeSection(amountColumn, 30);
-        QVERIFY(showsWhole(grid, 0, amountColumn));
+        QTRY_VERIFY(showsWhole(grid, 0, amountColumn));
     }
 
     // In a right-to-left list the slider stands where the part shown stands: at the right at
@@ -231,14 +231,14 @@ private slots:
                 const int column = columnOf(grid, field);
                 QVERIFY2(column >= 0, qPrintable(window->objectName() + QLatin1Char(' ') + field));
                 QCOMPARE(grid->model()->index(0, column).data().toString(), GroupedNumber(Longest));
-                QVERIFY2(showsWhole(grid, 0, column), qPrintable(window->objectName()));
+                QTRY_VERIFY2(showsWhole(grid, 0, column), qPrintable(window->objectName()));
             }
             // Larger, with the resizer's larger font, still whole.
             window->resize(window->size() * 1.4);
             QTRY_VERIFY(grid->width() > 0);
             QCoreApplication::processEvents();
             for (const QString& field : amounts)
-                QVERIFY2(showsWhole(grid, 0, columnOf(grid, field)), qPrintable(window->objectName()));
+                QTRY_VERIFY2(showsWhole(grid, 0, columnOf(grid, field)), qPrintable(window->objectName()));
             window->hide();
         }
     }
