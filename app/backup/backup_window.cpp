@@ -65,7 +65,7 @@ void BackupWindow::buildControls()
     m_path = pathBox(this, "Text1");
     m_showAll = checkBox(this, "Chkall", QStringLiteral("نمايش همه(*.*)"));
     m_showHidden = checkBox(this, "CHKhiden", QStringLiteral("نمايش فايل هاي مخفي"));
-    const Enter enter = Enter::PassesOn;
+    const Enter enter = Enter::Presses;
     m_saveButton = button(this, "Command1", QStringLiteral("ذخيره"), enter, QStyle::SP_DialogSaveButton);
     m_deleteButton = button(this, "Command4", QStringLiteral("حذف نسخه پشتيبان"), enter, QStyle::SP_TrashIcon);
     m_newFolderButton =

@@ -1,5 +1,7 @@
 #include "backup/folder_browser.h"
 
+#include "ui/list_dropper.h"
+
 #include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
@@ -18,6 +20,7 @@ FolderBrowser::FolderBrowser(QWidget* parent)
       m_files(new QListWidget(this)), m_pattern(QStringLiteral("*.bak"))
 {
     m_drives->setObjectName(QStringLiteral("Drive1"));
+    new ListDropper(m_drives);
     m_tree->setObjectName(QStringLiteral("Dir1"));
     m_files->setObjectName(QStringLiteral("File1"));
 

@@ -47,8 +47,8 @@ void RestoreWindow::buildControls()
     m_pathLabel = label(this, "Label1", QStringLiteral("مسير کامل:"));
     m_path = pathBox(this, "Text1");
     m_showHidden = checkBox(this, "CHKhiden", QStringLiteral("نمايش فايل هاي مخفي"));
-    m_restoreButton = button(this, "Command1", QStringLiteral("بازيابي"), Enter::PassesOn, QStyle::SP_BrowserReload);
-    m_exitButton = button(this, "Command2", QStringLiteral("خروج"), Enter::PassesOn, QStyle::SP_DialogCloseButton);
+    m_restoreButton = button(this, "Command1", QStringLiteral("بازيابي"), Enter::Presses, QStyle::SP_BrowserReload);
+    m_exitButton = button(this, "Command2", QStringLiteral("خروج"), Enter::Presses, QStyle::SP_DialogCloseButton);
     m_progress = named(new QProgressBar(this), "ProgressBar1");
 }
 

@@ -67,7 +67,7 @@ BankEditGroup::BankEditGroup(DataControl& banks, QWidget* parent) : QGroupBox(Ca
     // Enter on the save button, reached along the Enter path, saves.
     m_saveButton = button(this, "AeroButton4", QStringLiteral("ثبت"), Enter::Presses, QStyle::SP_DialogSaveButton);
     m_cancelButton =
-        button(this, "AeroButton5", QStringLiteral("بازگشت"), Enter::PassesOn, QStyle::SP_DialogCancelButton);
+        button(this, "AeroButton5", QStringLiteral("بازگشت"), Enter::Presses, QStyle::SP_DialogCancelButton);
 
     auto* form = new QFormLayout;
     form->setLabelAlignment(Qt::AlignLeading | Qt::AlignVCenter);

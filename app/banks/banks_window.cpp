@@ -52,7 +52,7 @@ void BanksWindow::buildControls()
     m_grid->keepWidthsIn(Settings::BankListSection, {QString(), QStringLiteral("1"), QStringLiteral("2")});
     m_grid->setMinimumSize(640, 260);
 
-    const Enter enter = Enter::PassesOn;
+    const Enter enter = Enter::Presses;
     auto* newBank = button(this, "AeroButton1", QStringLiteral("اضافـــه کردن"), enter, QStyle::SP_FileIcon);
     auto* editBank =
         button(this, "AeroButton2", QStringLiteral("ويرايــــــــــش"), enter, QStyle::SP_FileDialogDetailedView);

@@ -50,7 +50,7 @@ LedgerEntryGroup::LedgerEntryGroup(Database& database, DataControl& banks, QWidg
 
     m_date = dateBox(this, "MaskEdBox1", QStringLiteral("درج تاريخ"));
     m_todayButton =
-        button(this, "AeroButton11", QStringLiteral("<<"), Enter::PassesOn, NoIcon, QStringLiteral("در ج تاريخ امروز"));
+        button(this, "AeroButton11", QStringLiteral("<<"), Enter::Presses, NoIcon, QStringLiteral("در ج تاريخ امروز"));
     m_todayButton->setFixedWidth(m_todayButton->fontMetrics().horizontalAdvance(m_todayButton->text()) + 28);
 
     m_amount = named(new NumType(this), "NumType1");
@@ -59,7 +59,7 @@ LedgerEntryGroup::LedgerEntryGroup(Database& database, DataControl& banks, QWidg
     // Enter on the post button, reached along the Enter path, posts.
     m_postButton = button(this, "AeroButton10", QStringLiteral("ثبت"), Enter::Presses, QStyle::SP_DialogSaveButton);
     m_closeButton =
-        button(this, "AeroButton7", QStringLiteral("بازگشت"), Enter::PassesOn, QStyle::SP_DialogCancelButton);
+        button(this, "AeroButton7", QStringLiteral("بازگشت"), Enter::Presses, QStyle::SP_DialogCancelButton);
 
     auto* dateRow = new QHBoxLayout;
     dateRow->setSpacing(6);

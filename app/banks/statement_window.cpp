@@ -42,6 +42,7 @@ StatementWindow::StatementWindow(Database& database, qint64 bankId, const QStrin
     // The resizer records the designed layout at the first show and scales it from then on.
     auto* resizer = new Tolvan_Resizer(this);
     resizer->setFullscreen(false);
+    m_grid->scaleColumnsWithWidth();
     reload();
 }
 
@@ -76,10 +77,10 @@ void StatementWindow::buildControls()
         total->setLocked(true);
 
     auto* remove =
-        place(button(this, "AeroButton2", QStringLiteral("حذف سلول انتخابي"), Enter::PassesOn, QStyle::SP_TrashIcon),
-              10, 480, 170, 32);
-    auto* back = place(button(this, "AeroButton1", QStringLiteral("بازگشت"), Enter::PassesOn, QStyle::SP_ArrowBack),
-                       190, 480, 120, 32);
+        place(button(this, "AeroButton2", QStringLiteral("حذف سلول انتخابي"), Enter::Presses, QStyle::SP_TrashIcon), 10,
+              480, 170, 32);
+    auto* back = place(button(this, "AeroButton1", QStringLiteral("بازگشت"), Enter::Presses, QStyle::SP_ArrowBack), 190,
+                       480, 120, 32);
     connect(remove, &QPushButton::clicked, this, &StatementWindow::deleteLine);
     connect(back, &QPushButton::clicked, this, &QDialog::accept);
 }

@@ -27,6 +27,7 @@ ArchiveWindow::ArchiveWindow(Database& database, QWidget* parent)
     // The resizer records the designed layout at the first show and scales it from then on.
     auto* resizer = new Tolvan_Resizer(this);
     resizer->setFullscreen(false);
+    m_grid->scaleColumnsWithWidth();
 
     connect(m_searchText, &QLineEdit::textChanged, this, &ArchiveWindow::searchColumn);
     connect(m_searchColumn, qOverload<int>(&QComboBox::activated), this, &ArchiveWindow::chooseSearchColumn);

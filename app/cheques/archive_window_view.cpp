@@ -53,15 +53,14 @@ void ArchiveWindow::buildControls()
                           QStringLiteral("4"), QStringLiteral("5"), QStringLiteral("6")});
     m_grid->setDesignedWidths({85, 200, 100, 80, 75, 65, 75});
 
-    // Buttons beside the list; the way back sits level with the foot of the list. Enter belongs
-    // to the box it is typed in (the date boxes pass it on); it must not press a button of the
-    // window, least of all the delete button.
-    place(button(this, "AeroButton3", QStringLiteral("حذف"), Enter::PassesOn, QStyle::SP_TrashIcon,
+    // Buttons beside the list; the way back sits level with the foot of the list. Enter presses
+    // the focused button alone; in a box it belongs to the box (the date boxes pass it on).
+    place(button(this, "AeroButton3", QStringLiteral("حذف"), Enter::Presses, QStyle::SP_TrashIcon,
                  QStringLiteral("حذف سلول انتخابي")),
           740, GridTop, 150, 40);
-    place(button(this, "AeroButton4", QStringLiteral("چاپ"), Enter::PassesOn, QStyle::SP_FileDialogContentsView), 740,
+    place(button(this, "AeroButton4", QStringLiteral("چاپ"), Enter::Presses, QStyle::SP_FileDialogContentsView), 740,
           GridTop + 50, 150, 40);
-    place(button(this, "AeroButton1", QStringLiteral("بازگشت"), Enter::PassesOn, QStyle::SP_ArrowBack), 740,
+    place(button(this, "AeroButton1", QStringLiteral("بازگشت"), Enter::Presses, QStyle::SP_ArrowBack), 740,
           GridTop + GridHeight - 40, 150, 40);
 
     buildRangePanel();
@@ -79,7 +78,7 @@ void ArchiveWindow::buildRangePanel()
     m_fromDate = place(dateBox(m_rangePanel, "MaskEdBox1", QStringLiteral("درج تاريخ")), 120, 28, 130, 28);
     place(label(m_rangePanel, "Label6", QStringLiteral("تا :")), 258, 28, 25, 28);
     m_toDate = place(dateBox(m_rangePanel, "MaskEdBox2", QStringLiteral("درج تاريخ")), 286, 28, 130, 28);
-    place(button(m_rangePanel, "AeroButton2", QStringLiteral("بازگشت"), Enter::PassesOn), 440, 27, 120, 30);
+    place(button(m_rangePanel, "AeroButton2", QStringLiteral("بازگشت"), Enter::Presses), 440, 27, 120, 30);
     moveFocusOnEnter(m_fromDate, m_toDate);
     m_rangePanel->hide();
 }

@@ -75,12 +75,13 @@ void ChequeEntryDialog::buildControls()
     m_chequeDateLabel = fieldLabel(this, "Label2", QStringLiteral(" :تاريخ چک "));
     m_chequeDate = dateBox(this, "MaskEdBox1", DateTip);
     m_chequeDate->picker()->setObjectName(QStringLiteral("MBCalendar1"));
-    m_todayButton = button(this, "Command1", QStringLiteral(">>"), Enter::PassesOn, NoIcon,
+    m_todayButton = button(this, "Command1", QStringLiteral(">>"), Enter::Presses, NoIcon,
                            QStringLiteral("درج تاريخ جاري سيستم به صورت اتوماتيک"));
     m_todayButton->setFixedWidth(m_todayButton->fontMetrics().horizontalAdvance(m_todayButton->text()) + 28);
 
     m_numberLabel = fieldLabel(this, "Label3", QStringLiteral(" :شماره چک "));
     m_number = textBox(this, "Text3", QStringLiteral("شماره چک مورد نظر"));
+    keepAsciiDigits(m_number);
 
     m_bankLabel = fieldLabel(this, "kh", QStringLiteral(" :نام بانک "));
     m_bank = editableComboBox(this, "Combo1");
@@ -112,7 +113,7 @@ void ChequeEntryDialog::buildControls()
     m_saveButton =
         button(this, "AeroButton2", QStringLiteral("ثبت اطلاعات"), Enter::Presses, NoIcon, QStringLiteral("ثبت چک "));
     m_closeButton =
-        button(this, "AeroButton1", QStringLiteral("بازگشت"), Enter::PassesOn, NoIcon, QStringLiteral("بازگشت"));
+        button(this, "AeroButton1", QStringLiteral("بازگشت"), Enter::Presses, NoIcon, QStringLiteral("بازگشت"));
 }
 
 void ChequeEntryDialog::buildLayout()
@@ -176,8 +177,8 @@ void ChequeEntryDialog::connectControls()
     moveFocusOnEnter(m_type, m_amount);
     moveFocusOnEnter(m_description, m_remarks);
     moveFocusOnEnter(m_remarks, m_saveButton);
-    new ListDropper(m_bank);
-    new ListDropper(m_type);
+    ListDropper::dropOnFocus(m_bank);
+    ListDropper::dropOnFocus(m_type);
 
     // The number box passes Enter to its host as a key of its own; the box keeps no digit of it.
     connect(m_amount, &NumType::KeyPress, this, [this](short& keyAscii) {
@@ -270,7 +271,8 @@ Fields ChequeEntryDialog::boxFields() const
     return {
         {EntryDate, m_entryDate->text()},
         {Date, m_chequeDate->text()},
-        {Number, m_number->text()},
+        // A number stored earlier with Persian digits is written back in ASCII ones.
+        {Number, Widgets::asciiDigits(m_number->text())},
         {Bank, m_bank->currentText().trimmed()},
         {Type, m_type->currentText().trimmed()},
         {Amount, qint64(m_amount->value())},

@@ -33,6 +33,7 @@ MainWindow::MainWindow(Database& database, QWidget* parent)
     // The resizer records the designed layout at the first show and scales it from then on.
     auto* resizer = new Tolvan_Resizer(this);
     resizer->setFullscreen(false);
+    m_grid->scaleColumnsWithWidth();
     connect(m_cheques, &DataControl::refreshed, this, &MainWindow::showFigures);
     load();
     addTrayIcon();

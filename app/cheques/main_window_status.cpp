@@ -100,10 +100,14 @@ void MainWindow::storeCustomStatus()
 
 void MainWindow::showStatusChange()
 {
-    // The list shows the new status on the row that stays selected.
+    // The list shows the new status on the same cheque, which a list sorted by status has moved
+    // away from its row.
     const int row = m_cheques->currentRow();
+    const qint64 id = m_cheques->currentId();
     m_cheques->refresh();
-    m_cheques->setCurrentRow(qMin(row, m_cheques->recordCount() - 1));
+    const RowModel* rows = m_cheques->model();
+    const int found = rows->rowId(row) == id ? row : rows->rowOf(id);
+    m_cheques->setCurrentRow(found >= 0 ? found : qMin(row, m_cheques->recordCount() - 1));
 }
 
 void MainWindow::archiveCheque()

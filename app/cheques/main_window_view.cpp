@@ -99,7 +99,7 @@ void MainWindow::buildControls()
     };
     int top = 48;
     for (const auto& b : buttons) {
-        place(button(area, b.name, b.caption, Enter::PassesOn, b.icon, b.tip), 840, top, 150, 40);
+        place(button(area, b.name, b.caption, Enter::Presses, b.icon, b.tip), 840, top, 150, 40);
         top += 50;
     }
     connect(findChild<QPushButton*>(QStringLiteral("AeroButton1")), &QPushButton::clicked, this,
@@ -157,7 +157,7 @@ void MainWindow::buildPanels()
     };
     int top = 14;
     for (const auto& b : statusButtons) {
-        place(button(m_statusPanel, b.name, b.caption, Enter::PassesOn, NoIcon, b.tip), 15, top, 190, 32);
+        place(button(m_statusPanel, b.name, b.caption, Enter::Presses, NoIcon, b.tip), 15, top, 190, 32);
         top += 38;
     }
     m_statusPanel->hide();
@@ -176,7 +176,7 @@ void MainWindow::buildPanels()
     m_customPanel = place(named(new QGroupBox(area), "AeroGroupBox3"), 370, 380, 220, 120);
     place(label(m_customPanel, "Label8", QStringLiteral("وضعيت")), 15, 18, 190, 24);
     m_customText = place(textBox(m_customPanel, "Text3"), 15, 46, 190, 28);
-    auto* store = place(button(m_customPanel, "Command1", QStringLiteral("ثبت و بازگشت"), Enter::PassesOn, NoIcon,
+    auto* store = place(button(m_customPanel, "Command1", QStringLiteral("ثبت و بازگشت"), Enter::Presses, NoIcon,
                                QStringLiteral("ثبت و بازگشت")),
                         15, 80, 190, 30);
     moveFocusOnEnter(m_customText, store);
@@ -202,9 +202,15 @@ void MainWindow::buildPanels()
     }
     m_sortOptions.first()->setChecked(true);
     auto* sort =
-        place(button(m_sortPanel, "AeroButton10", QStringLiteral("مرتب کردن"), Enter::PassesOn), 20, top + 4, 180, 30);
+        place(button(m_sortPanel, "AeroButton10", QStringLiteral("مرتب کردن"), Enter::Presses), 20, top + 4, 180, 30);
     connect(sort, &QPushButton::clicked, this, &MainWindow::sortFromPanel);
     m_sortPanel->hide();
+
+    // The panels stand over the list: the rows must not show through their captions and options.
+    for (QGroupBox* panel : {m_statusPanel, m_customPanel, m_sortPanel}) {
+        panel->setAutoFillBackground(true);
+        panel->raise();
+    }
 }
 
 void MainWindow::buildMenu()

@@ -125,10 +125,10 @@ void MainWindow::closeEvent(QCloseEvent* event)
         event->accept();
         return;
     }
-    // The close box leads through the backup window, and the program ends when it closes.
+    // The close box leads through the backup window. The program ends after a backup there or
+    // through its exit button (quitRequested); leaving it without either takes the user back.
     event->ignore();
     openBackup();
-    quitProgram();
 }
 
 void MainWindow::quitProgram()

@@ -36,6 +36,7 @@ bool RowModel::setQuery(const QSqlDatabase& db, const QString& sql, const QVaria
     query.finish();
 
     m_pageSql = pageSql;
+    m_listSql = sql;
     m_binds = binds;
     m_ids.clear();
     m_table.clear();
@@ -67,6 +68,7 @@ bool RowModel::setRowIds(const QSqlDatabase& db, const SqlEngine& engine, const 
         fields << record.fieldName(i);
     query.finish();
     m_pageSql.clear();
+    m_listSql.clear();
     m_binds.clear();
     reset(db, fields, true, static_cast<int>(m_ids.size()), std::move(firstPage));
     return true;
@@ -236,4 +238,29 @@ QVariant RowModel::headerData(int section, Qt::Orientation orientation, int role
     if (section >= 0 && section < m_fields.size())
         return m_fields.at(section);
     return {};
+}
+
+int RowModel::rowOf(qint64 id) const
+{
+    if (!m_hasRowId)
+        return -1;
+    if (!m_ids.empty()) {
+        const auto found = std::find(m_ids.begin(), m_ids.end(), id);
+        return found == m_ids.end() ? -1 : static_cast<int>(found - m_ids.begin());
+    }
+    if (m_listSql.isEmpty())
+        return -1;
+    QSqlQuery query(m_db);
+    query.setForwardOnly(true);
+    if (!query.prepare(m_listSql))
+        return -1;
+    for (const QVariant& bind : m_binds)
+        query.addBindValue(bind);
+    if (!query.exec())
+        return -1;
+    for (int row = 0; row < m_rows && query.next(); ++row) {
+        if (query.value(0).toLongLong() == id)
+            return row;
+    }
+    return -1;
 }

@@ -45,6 +45,9 @@ public:
     QVariant value(int row, const QString& field) const;
     // The identity of a row, or -1 when the query carries none or the row does not exist.
     qint64 rowId(int row) const;
+    // The row that has the identity id, or -1: found in the list of identities, or by one
+    // forward pass over the query, which costs far less than reading it page by page.
+    int rowOf(qint64 id) const;
 
 private:
     using Row = std::vector<QVariant>;
@@ -57,6 +60,7 @@ private:
     QSqlDatabase m_db;
     const SqlEngine* m_engine = nullptr;
     QString m_pageSql;
+    QString m_listSql;
     QVariantList m_binds;
     QString m_table;
     std::vector<qint64> m_ids; // the rows by identity, when the model shows a list of rows

@@ -62,9 +62,8 @@ void ExpenseEntryPanel::buildControls()
 
     m_save = place(button(this, "AeroButton10", QStringLiteral("ثبت"), Enter::Presses, QStyle::SP_DialogSaveButton),
                    FieldRight, 218, 90, 34);
-    m_back =
-        place(button(this, "AeroButton9", QStringLiteral("بازگشت"), Enter::PassesOn, QStyle::SP_DialogCancelButton),
-              FieldRight + 98, 218, 90, 34);
+    m_back = place(button(this, "AeroButton9", QStringLiteral("بازگشت"), Enter::Presses, QStyle::SP_DialogCancelButton),
+                   FieldRight + 98, 218, 90, 34);
     const QList<QWidget*> tabOrder = {m_date, m_kind, m_description, m_amount, m_save, m_back};
     for (int i = 1; i < tabOrder.size(); ++i)
         setTabOrder(tabOrder.at(i - 1), tabOrder.at(i));
@@ -76,7 +75,7 @@ void ExpenseEntryPanel::connectControls()
     moveFocusOnEnter(m_kind, m_description);
     moveFocusOnEnter(m_description, m_amount);
     moveFocusOnEnter(m_amount, m_save);
-    new ListDropper(m_kind);
+    ListDropper::dropOnFocus(m_kind);
     connect(m_amount, &QLineEdit::textChanged, this, &ExpenseEntryPanel::regroupAmount);
     connect(m_save, &QPushButton::clicked, this, &ExpenseEntryPanel::save);
     connect(m_back, &QPushButton::clicked, this, &QWidget::hide);

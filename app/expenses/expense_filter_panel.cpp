@@ -32,7 +32,7 @@ ExpenseFilterPanel::ExpenseFilterPanel(ExpenseBook& book, QWidget* parent)
     auto* apply =
         place(button(this, "AeroButton12", QStringLiteral("تاييد"), Enter::Presses, QStyle::SP_DialogApplyButton), 12,
               282, 100, 34);
-    auto* back = place(button(this, "AeroButton11", QStringLiteral("بازگشت"), Enter::PassesOn), 120, 282, 100, 34);
+    auto* back = place(button(this, "AeroButton11", QStringLiteral("بازگشت"), Enter::Presses), 120, 282, 100, 34);
 
     connect(m_byKind, &QCheckBox::toggled, this, [this](bool on) {
         if (on)

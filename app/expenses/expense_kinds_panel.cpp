@@ -27,12 +27,12 @@ ExpenseKindsPanel::ExpenseKindsPanel(ExpenseBook& book, QWidget* parent)
     resize(290, 330);
 
     m_list = place(named(new QListWidget(this), "List1"), 12, 30, 266, 130);
-    auto* add = place(button(this, "AeroButton6", QStringLiteral("اضافه"), Enter::PassesOn, QStyle::SP_FileIcon), 12,
+    auto* add = place(button(this, "AeroButton6", QStringLiteral("اضافه"), Enter::Presses, QStyle::SP_FileIcon), 12,
                       168, 76, 32);
     auto* remove =
-        place(button(this, "AeroButton7", QStringLiteral("حذف از ليست"), Enter::PassesOn, QStyle::SP_TrashIcon), 94,
-              168, 108, 32);
-    auto* back = place(button(this, "AeroButton8", QStringLiteral("بازگشت"), Enter::PassesOn), 208, 168, 70, 32);
+        place(button(this, "AeroButton7", QStringLiteral("حذف از ليست"), Enter::Presses, QStyle::SP_TrashIcon), 94, 168,
+              108, 32);
+    auto* back = place(button(this, "AeroButton8", QStringLiteral("بازگشت"), Enter::Presses), 208, 168, 70, 32);
 
     m_addBox = place(named(new QGroupBox(this), "AeroGroupBox2"), 12, 210, 266, 108);
     place(label(m_addBox, "Label1", QStringLiteral("نام هزينه :")), 10, 14, 72, 30);
@@ -40,7 +40,7 @@ ExpenseKindsPanel::ExpenseKindsPanel(ExpenseBook& book, QWidget* parent)
     auto* save =
         place(button(m_addBox, "AeroButton4", QStringLiteral("ثبت "), Enter::Presses, QStyle::SP_DialogSaveButton), 86,
               58, 82, 34);
-    auto* close = place(button(m_addBox, "AeroButton5", QStringLiteral("بازگشت"), Enter::PassesOn), 174, 58, 82, 34);
+    auto* close = place(button(m_addBox, "AeroButton5", QStringLiteral("بازگشت"), Enter::Presses), 174, 58, 82, 34);
     m_addBox->hide();
 
     moveFocusOnEnter(m_name, save);

@@ -33,6 +33,7 @@ ExpenseRegister::ExpenseRegister(Database& database, QWidget* parent)
     // The resizer records the designed layout at the first show and scales it from then on.
     auto* resizer = new Tolvan_Resizer(this);
     resizer->setFullscreen(false);
+    m_grid->scaleColumnsWithWidth();
     connect(&m_book->entries(), &DataControl::refreshed, this, &ExpenseRegister::showTotal);
     connect(m_entryPanel, &ExpenseEntryPanel::saved, this, &ExpenseRegister::load);
     load();

@@ -81,7 +81,7 @@ void ExpenseRegister::buildButtons(QWidget* area)
     constexpr int Width = (SideWidth - 10) / 2;
     for (int i = 0; i < 8; ++i) {
         const auto& b = buttons[i];
-        place(button(area, b.name, b.caption, Enter::PassesOn, b.icon), 10 + (i % 2) * (Width + 10), 10 + (i / 2) * 46,
+        place(button(area, b.name, b.caption, Enter::Presses, b.icon), 10 + (i % 2) * (Width + 10), 10 + (i / 2) * 46,
               Width, 38);
     }
     auto clicked = [this](const char* name, void (ExpenseRegister::*slot)()) {

@@ -6,6 +6,7 @@
 #include "startup/single_instance.h"
 #include "ui/enter_path.h"
 #include "ui/messages.h"
+#include "ui/persian_keyboard.h"
 #include "ui/widgets.h"
 
 #include <QEvent>
@@ -79,6 +80,10 @@ void LoginWindow::buildControls()
 
     m_passwordBox = textBox(this, "Text4");
     m_passwordBox->setEchoMode(QLineEdit::Password);
+    // A password is typed with the keys' Latin letters whichever layout the program types in,
+    // as the password window stores it: otherwise a keyboard switched on at start locks the
+    // user out.
+    PersianKeyboard::keepLatin(m_passwordBox);
     // Every typed character shows as an asterisk, whatever mask the desktop's style prefers.
     m_passwordBox->setStyleSheet(QStringLiteral("lineedit-password-character: 42;"));
 

@@ -35,7 +35,8 @@ OwnerNameWindow::OwnerNameWindow(QWidget* parent) : QDialog(parent)
     auto* caption =
         labelFor(m_nameBox, "ownerLabel", QChar(LeftToRightMark) + QStringLiteral(" :اين نرم افزار متعلق به "));
 
-    auto* save = button(this, "Command1", QStringLiteral("ثبت"), Enter::Presses, QStyle::SP_DialogSaveButton,
+    // One box and its save: Enter in the box saves, as it always has.
+    auto* save = button(this, "Command1", QStringLiteral("ثبت"), Enter::PressesAsDefault, QStyle::SP_DialogSaveButton,
                         QStringLiteral("ثبت اطلاعات"));
     auto* back = button(this, "F", QStringLiteral("بازگشت"), Enter::Presses, QStyle::SP_DialogCloseButton);
     connect(save, &QPushButton::clicked, this, &OwnerNameWindow::save);

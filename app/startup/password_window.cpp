@@ -2,6 +2,7 @@
 
 #include "settings/settings_store.h"
 #include "ui/messages.h"
+#include "ui/persian_keyboard.h"
 #include "ui/widgets.h"
 
 #include <QFormLayout>
@@ -24,9 +25,13 @@ PasswordWindow::PasswordWindow(QWidget* parent) : QDialog(parent)
 
     using namespace Widgets;
     m_passwordBox = textBox(this, "Text1");
+    // The login window reads the password with the keys' Latin letters; it is set with the same.
+    PersianKeyboard::keepLatin(m_passwordBox);
     auto* caption = labelFor(m_passwordBox, "newPasswordLabel", QStringLiteral("رمز عبور جديد :"));
 
-    auto* saveButton = button(this, "Command1", QStringLiteral("ثبت"), Enter::Presses, QStyle::SP_DialogSaveButton);
+    // One box and its save: Enter in the box saves, as it always has.
+    auto* saveButton =
+        button(this, "Command1", QStringLiteral("ثبت"), Enter::PressesAsDefault, QStyle::SP_DialogSaveButton);
     auto* backButton = button(this, "Command2", QStringLiteral("بازگشت"), Enter::Presses, QStyle::SP_DialogCloseButton);
     connect(saveButton, &QPushButton::clicked, this, &PasswordWindow::save);
     connect(backButton, &QPushButton::clicked, this, &PasswordWindow::reject);

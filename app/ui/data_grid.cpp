@@ -9,6 +9,9 @@
 #include <QContextMenuEvent>
 #include <QHeaderView>
 #include <QIdentityProxyModel>
+#include <QPointer>
+#include <QStyle>
+#include <QStyledItemDelegate>
 #include <QTimer>
 
 namespace {
@@ -17,6 +20,43 @@ namespace {
 constexpr double TwipsPerPixel = 15.0;
 
 } // namespace
+
+// Shows a text with no letter of its own (a date, a half-typed date "1403/0_/__", the empty date
+// "____/__/__") left to right in its own order, where the column would have it: in a
+// right-to-left list its blanks and separators are otherwise read from the right, and the empty
+// date shows mirrored as "__/__/____". An amount drawn in a column too narrow for it widens its
+// column, so that no amount is ever shown cut ("…,250,000,000" reads as a smaller number).
+class GridDelegate : public QStyledItemDelegate
+{
+public:
+    explicit GridDelegate(DataGrid* grid) : QStyledItemDelegate(grid), m_grid(grid) {}
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override
+    {
+        QStyledItemDelegate::paint(painter, option, index);
+        QStyleOptionViewItem shown = option;
+        initStyleOption(&shown, index);
+        m_grid->widenFor(index.column(), shown.fontMetrics.horizontalAdvance(shown.text));
+    }
+
+protected:
+    void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override
+    {
+        QStyledItemDelegate::initStyleOption(option, index);
+        if (option->direction != Qt::RightToLeft || option->text.isEmpty())
+            return;
+        for (const QChar c : option->text) {
+            if (c.isLetter())
+                return;
+        }
+        option->displayAlignment =
+            QStyle::visualAlignment(Qt::RightToLeft, option->displayAlignment) | Qt::AlignAbsolute;
+        option->direction = Qt::LeftToRight;
+    }
+
+private:
+    DataGrid* m_grid;
+};
 
 // Maps the grid's columns onto fields of the data control's model by name.
 class ColumnProxy : public QIdentityProxyModel
@@ -32,6 +72,7 @@ public:
         m_amounts = amounts;
         endResetModel();
     }
+    bool isAmount(int column) const { return m_amounts.contains(field(column), Qt::CaseInsensitive); }
     QString field(int column) const
     {
         return column >= 0 && column < m_fields.size() ? m_fields.at(column) : QString();
@@ -103,6 +144,7 @@ private:
 
 DataGrid::DataGrid(QWidget* parent) : QTableView(parent), m_proxy(new ColumnProxy(this))
 {
+    setItemDelegate(new GridDelegate(this));
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -117,10 +159,8 @@ DataGrid::DataGrid(QWidget* parent) : QTableView(parent), m_proxy(new ColumnProx
     verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
     verticalHeader()->setFixedWidth(18);
     connect(horizontalHeader(), &QHeaderView::sectionClicked, this, &DataGrid::headerClicked);
-    connect(horizontalHeader(), &QHeaderView::sectionResized, this, [this] {
-        if (!m_restoring)
-            saveWidths();
-    });
+    connect(horizontalHeader(), &QHeaderView::sectionResized, this,
+            [this](int column, int, int size) { userResized(column, size); });
     connect(verticalHeader(), &QHeaderView::sectionResized, this, [this](int, int, int size) {
         if (m_restoring)
             return;
@@ -215,8 +255,106 @@ void DataGrid::setDesignedWidths(const QList<int>& widths)
 {
     m_restoring = true;
     for (int column = 0; column < widths.size(); ++column)
-        setColumnWidth(column, widths.at(column));
+        showWidth(column, widths.at(column));
     m_restoring = false;
+}
+
+void DataGrid::scaleColumnsWithWidth()
+{
+    m_baseWidth = width();
+    const int columns = model() ? model()->columnCount() : 0;
+    for (int column = 0; column < columns; ++column) {
+        if (column >= m_designed.size())
+            m_designed << columnWidth(column);
+        else if (m_designed.at(column) < 0)
+            m_designed[column] = columnWidth(column);
+    }
+}
+
+int DataGrid::designedWidth(int column) const
+{
+    if (column < m_designed.size() && m_designed.at(column) >= 0)
+        return m_designed.at(column);
+    return qRound(columnWidth(column) / widthFactor());
+}
+
+void DataGrid::widenFor(int column, int textWidth)
+{
+    if (!m_proxy->isAmount(column) || textWidth <= 0)
+        return;
+    // The cell's margins on both sides, as the style draws them, and the grid line.
+    const int needed = textWidth + 2 * (style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1) + 3;
+    while (m_fit.size() <= column)
+        m_fit << 0;
+    if (needed <= m_fit.at(column))
+        return;
+    m_fit[column] = needed;
+    if (needed <= columnWidth(column))
+        return;
+    // Widened after the painting that found it too narrow.
+    QPointer<DataGrid> grid = this;
+    QTimer::singleShot(0, this, [grid, column] {
+        if (grid)
+            grid->showWidth(column, grid->designedWidth(column));
+    });
+}
+
+double DataGrid::widthFactor() const
+{
+    return m_baseWidth > 0 && width() > 0 ? double(width()) / m_baseWidth : 1.0;
+}
+
+void DataGrid::showWidth(int column, int designed)
+{
+    if (column < 0)
+        return;
+    while (m_designed.size() <= column)
+        m_designed << -1;
+    m_designed[column] = designed;
+    int shown = qRound(designed * widthFactor());
+    if (shown > 0 && column < m_fit.size())
+        shown = std::max(shown, m_fit.at(column));
+    const bool wasRestoring = m_restoring;
+    m_restoring = true;
+    setColumnWidth(column, shown);
+    m_restoring = wasRestoring;
+}
+
+void DataGrid::applyWidths()
+{
+    for (int column = 0; column < m_designed.size(); ++column) {
+        if (m_designed.at(column) >= 0)
+            showWidth(column, m_designed.at(column));
+    }
+}
+
+void DataGrid::userResized(int column, int size)
+{
+    if (m_restoring)
+        return;
+    while (m_designed.size() <= column)
+        m_designed << -1;
+    m_designed[column] = qRound(size / widthFactor());
+    if (size > 0 && column < m_fit.size() && size < m_fit.at(column))
+        showWidth(column, m_designed.at(column));
+    saveWidths();
+}
+
+void DataGrid::resizeEvent(QResizeEvent* event)
+{
+    QTableView::resizeEvent(event);
+    if (m_baseWidth > 0)
+        applyWidths();
+}
+
+void DataGrid::changeEvent(QEvent* event)
+{
+    QTableView::changeEvent(event);
+    // The amounts are measured again in the new font (the resizer's, or the user's) as they are drawn.
+    if (event->type() == QEvent::FontChange) {
+        m_fit.clear();
+        applyWidths();
+    }
 }
 
 void DataGrid::useDesignedHeader()
@@ -238,7 +376,7 @@ void DataGrid::restoreWidths()
         double twips = 0;
         if (!m_widthKeys.at(column).isEmpty() &&
             SettingsStore::readDouble(m_widthSection, m_widthKeys.at(column), twips) && twips >= 0)
-            setColumnWidth(column, qRound(twips / TwipsPerPixel));
+            showWidth(column, qRound(twips / TwipsPerPixel));
     }
     m_restoring = false;
 }
@@ -261,7 +399,7 @@ void DataGrid::saveWidths()
     for (int column = 0; column < m_widthKeys.size(); ++column) {
         if (!m_widthKeys.at(column).isEmpty())
             widths.append(
-                {m_widthSection, m_widthKeys.at(column), QString::number(columnWidth(column) * TwipsPerPixel)});
+                {m_widthSection, m_widthKeys.at(column), QString::number(designedWidth(column) * TwipsPerPixel)});
     }
     SettingsStore::write(widths);
 }

@@ -33,6 +33,10 @@ public:
     // otherwise take the widest letter of the font, and a Persian font has very wide ones.
     void useDesignedHeader();
     static QString indented(int blanks, const QString& caption);
+    // For a list scaled with its window by the resizer: from now on the widths are those of the
+    // grid's present width, the designed one, and each column follows the grid as it grows or
+    // shrinks. The widths kept in the settings stay those of the designed width.
+    void scaleColumnsWithWidth();
     // A missing or unreadable setting leaves the width or height as it is.
     void restoreWidths();
     void restoreRowHeight();
@@ -42,6 +46,8 @@ signals:
     void contextMenuWanted(const QPoint& globalPosition);
 
 protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
     void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
 
@@ -51,6 +57,16 @@ private:
     void followControl();
     // Reads the list again after another PC wrote to the register, keeping its current row.
     void followElsewhere();
+    friend class GridDelegate;
+    // An amount column drawn too narrow for a text of textWidth pixels is widened to it, and never
+    // made narrower again in that font, unless it is hidden (0).
+    void widenFor(int column, int textWidth);
+    double widthFactor() const;
+    int designedWidth(int column) const;
+    // Sets column's width from its designed width, scaled and widened as above.
+    void showWidth(int column, int designed);
+    void applyWidths();
+    void userResized(int column, int size);
 
     DataControl* m_control = nullptr;
     ColumnProxy* m_proxy = nullptr;
@@ -60,4 +76,9 @@ private:
     QString m_rowKey;
     bool m_restoring = false;
     bool m_changedElsewhere = false;
+    int m_baseWidth = 0;
+    // The width of each column at the designed width of the grid; -1 where none was given.
+    QList<int> m_designed;
+    // The width each amount column needs for the widest amount drawn in it so far.
+    QList<int> m_fit;
 };

@@ -1,12 +1,13 @@
 #include "ui/enter_path.h"
 
 #include <QAbstractItemView>
+#include <QApplication>
 #include <QComboBox>
 #include <QEvent>
+#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPointer>
-#include <QTimer>
 #include <QWidget>
 
 namespace {
@@ -35,24 +36,63 @@ private:
     QPointer<QWidget> m_to;
 };
 
+// Selects the whole text of a box as soon as the box has taken the focus, in the same turn of the
+// event loop: a key typed right after the focus moved (type-ahead, a fast typist) replaces the old
+// text and is never itself selected. The box's own focus handling (a mask puts the caret on its
+// first blank) runs first, so the selection is made once the application reports the new focus.
+// A click that gave the focus places the caret after that; the text is selected again when the
+// button is released, unless the click dragged a selection of its own or a key came first.
 class SelectOnFocus : public QObject
 {
 public:
-    using QObject::QObject;
+    explicit SelectOnFocus(QWidget* window) : QObject(window)
+    {
+        connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) { focused(now); });
+    }
+
+    void watch(QLineEdit* edit)
+    {
+        edit->installEventFilter(this);
+        m_edits << edit;
+    }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        if (event->type() == QEvent::FocusIn) {
-            // The click that gave the focus would place the caret and undo a selection made now.
-            QPointer<QLineEdit> edit = qobject_cast<QLineEdit*>(watched);
-            QTimer::singleShot(0, edit, [edit] {
-                if (edit)
-                    edit->selectAll();
-            });
+        auto* edit = static_cast<QLineEdit*>(watched);
+        switch (event->type()) {
+        case QEvent::FocusIn:
+            m_reason = static_cast<QFocusEvent*>(event)->reason();
+            m_clicked = m_reason == Qt::MouseFocusReason ? edit : nullptr;
+            break;
+        case QEvent::KeyPress:
+        case QEvent::InputMethod:
+            m_clicked = nullptr;
+            break;
+        case QEvent::MouseButtonRelease:
+            if (m_clicked == edit && !edit->hasSelectedText())
+                edit->selectAll();
+            m_clicked = nullptr;
+            break;
+        default:
+            break;
         }
-        return QObject::eventFilter(watched, event);
+        return false;
     }
+
+private:
+    void focused(QWidget* now)
+    {
+        auto* edit = qobject_cast<QLineEdit*>(now);
+        // Back from a pop-up (a menu, the calendar, a completer) the user goes on where the caret was.
+        if (!edit || !m_edits.contains(edit) || m_reason == Qt::PopupFocusReason)
+            return;
+        edit->selectAll();
+    }
+
+    QList<QPointer<QLineEdit>> m_edits;
+    Qt::FocusReason m_reason = Qt::OtherFocusReason;
+    QPointer<QLineEdit> m_clicked;
 };
 
 } // namespace
@@ -74,5 +114,5 @@ void AutoSelectTextBoxes(QWidget* window)
 {
     auto* filter = new SelectOnFocus(window);
     for (QLineEdit* edit : window->findChildren<QLineEdit*>())
-        edit->installEventFilter(filter);
+        filter->watch(edit);
 }

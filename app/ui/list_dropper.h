@@ -5,17 +5,25 @@
 
 #include <optional>
 
+class QAbstractItemView;
 class QComboBox;
 class QKeyEvent;
 
-// A combo box reached from the keyboard drops its list, as a form is filled with Enter
-// from box to box. Typing into the dropped list goes on in the text. Enter picks the item the
-// user moved to; without such a move it closes the list, keeps the text and goes on along the
-// Enter path, as the list highlights its first item by itself. It lives as long as the box.
+// How every drop-down list of the program answers the keyboard. With nothing chosen the list
+// opens with nothing highlighted, so that Down highlights the first item (Qt would have
+// highlighted the first item already, and Down gone to the second). Enter picks the item the
+// user highlighted; with nothing highlighted, or the item already chosen, it closes the list,
+// keeps the text and goes on along the Enter path. In an editable box, typing into the dropped
+// list goes on in the text. The widget helpers give every combo box one; it lives as long as
+// the box.
 class ListDropper : public QObject
 {
 public:
     explicit ListDropper(QComboBox* combo);
+
+    // The list of combo also drops when the box is reached from the keyboard, as a form is
+    // filled with Enter from box to box.
+    static void dropOnFocus(QComboBox* combo);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -25,10 +33,18 @@ private:
     void dropLater();
     // A list that opens under the pointer gets a mouse move without the mouse moving.
     void mouseMoved(const QPoint& at);
+    void opened();
+    // Whether Enter in the open list picks its highlighted item.
+    bool picks() const;
     bool keyInList(QKeyEvent* key);
+    void passOn(QKeyEvent* key);
 
     QComboBox* m_combo;
+    QAbstractItemView* m_view;
+    QWidget* m_viewport = nullptr;
+    bool m_dropsOnFocus = false;
     // Whether the user moved along the list since it opened.
     bool m_moved = false;
+    int m_openedWith = -1;
     std::optional<QPoint> m_mouseAt;
 };

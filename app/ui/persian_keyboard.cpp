@@ -196,7 +196,7 @@ bool PersianKeyboard::takesPersian(QWidget* widget)
     if (auto* combo = qobject_cast<QComboBox*>(widget))
         return combo->isEditable() && combo->lineEdit() && takesPersian(combo->lineEdit());
     if (auto* line = qobject_cast<QLineEdit*>(widget))
-        return !line->isReadOnly() && line->inputMask().isEmpty();
+        return !line->isReadOnly() && line->inputMask().isEmpty() && line->echoMode() == QLineEdit::Normal;
     if (auto* plain = qobject_cast<QPlainTextEdit*>(widget))
         return !plain->isReadOnly();
     if (auto* rich = qobject_cast<QTextEdit*>(widget))

@@ -1,14 +1,43 @@
 #include "ui/widgets.h"
 
 #include "ui/date_box.h"
+#include "ui/list_dropper.h"
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
+
+namespace {
+
+// Enter on the focused button presses it, and only it. An auto-default button would do the same,
+// but a dialog makes the first auto-default button it finds its default, which Enter in any box
+// then presses: a half-filled form would be saved from the first box.
+class PressOnEnter : public QObject
+{
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() != QEvent::KeyPress)
+            return false;
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter)
+            return false;
+        auto* push = static_cast<QPushButton*>(watched);
+        if (!key->isAutoRepeat() && push->isEnabled())
+            push->click();
+        return true;
+    }
+};
+
+} // namespace
 
 namespace Widgets {
 
@@ -20,7 +49,9 @@ QPushButton* button(QWidget* parent, QAnyStringView name, const QString& caption
     if (icon != NoIcon)
         push->setIcon(parent->style()->standardIcon(icon));
     // Said outright, since Qt's own choice depends on whether the window is a dialog.
-    push->setAutoDefault(enter != Enter::PassesOn);
+    push->setAutoDefault(enter == Enter::PressesAsDefault);
+    if (enter == Enter::Presses)
+        push->installEventFilter(new PressOnEnter(push));
     // Made the default while it has its dialog as parent, which a later move would not tell it.
     if (enter == Enter::PressesAsDefault)
         push->setDefault(true);
@@ -54,6 +85,31 @@ QLineEdit* textBox(QWidget* parent, QAnyStringView name, const QString& toolTip)
     return box;
 }
 
+QString asciiDigits(const QString& text)
+{
+    QString ascii = text;
+    for (QChar& c : ascii) {
+        const char16_t u = c.unicode();
+        if (u >= 0x06F0 && u <= 0x06F9)
+            c = QChar(u'0' + (u - 0x06F0));
+        else if (u >= 0x0660 && u <= 0x0669)
+            c = QChar(u'0' + (u - 0x0660));
+    }
+    return ascii;
+}
+
+void keepAsciiDigits(QLineEdit* box)
+{
+    QObject::connect(box, &QLineEdit::textEdited, box, [box](const QString& text) {
+        const QString ascii = asciiDigits(text);
+        if (ascii == text)
+            return;
+        const int caret = box->cursorPosition();
+        box->setText(ascii);
+        box->setCursorPosition(caret);
+    });
+}
+
 QLineEdit* readOnlyBox(QWidget* parent, QAnyStringView name)
 {
     QLineEdit* box = textBox(parent, name);
@@ -71,7 +127,9 @@ QLineEdit* pathBox(QWidget* parent, QAnyStringView name)
 
 QComboBox* comboBox(QWidget* parent, QAnyStringView name)
 {
-    return named(new QComboBox(parent), name);
+    QComboBox* combo = named(new QComboBox(parent), name);
+    new ListDropper(combo);
+    return combo;
 }
 
 QComboBox* editableComboBox(QWidget* parent, QAnyStringView name)

@@ -26,9 +26,10 @@ namespace Widgets {
 enum class Enter
 {
     // The key goes on to the window: a dialog presses its default button, elsewhere nothing
-    // happens.
+    // happens. No window of the program has such a button: Enter on a button that pressed
+    // another one stored half-typed cheques.
     PassesOn,
-    // The key presses the button.
+    // The key presses the button, and no other; the button never becomes a dialog's default.
     Presses,
     // The key presses the button, and the button is the dialog's default one, which Enter
     // presses from wherever the focus is (unless a focused control takes the key itself).
@@ -67,6 +68,12 @@ QLabel* labelFor(QWidget* buddy, QAnyStringView name, const QString& text);
 QLineEdit* textBox(QWidget* parent, QAnyStringView name, const QString& toolTip = QString());
 // A box that shows what the program fills in and takes no typing.
 QLineEdit* readOnlyBox(QWidget* parent, QAnyStringView name);
+// Keeps the digits typed or pasted into box in ASCII, as the program stores numbers: a Persian
+// keyboard types Persian digits, and a number stored with them neither sorts nor searches with
+// the others.
+void keepAsciiDigits(QLineEdit* box);
+// text with its Persian and Arabic-Indic digits written as ASCII digits.
+QString asciiDigits(const QString& text);
 // A read-only box for a full path, read from its start even in a right-to-left window.
 QLineEdit* pathBox(QWidget* parent, QAnyStringView name);
 

@@ -85,3 +85,37 @@ int NumText::digitCount(const QString& text)
     }
     return count;
 }
+
+QChar NumText::asciiDigit(QChar c)
+{
+    const char16_t u = c.unicode();
+    if (u >= 0x06F0 && u <= 0x06F9)
+        return QChar(u'0' + (u - 0x06F0));
+    if (u >= 0x0660 && u <= 0x0669)
+        return QChar(u'0' + (u - 0x0660));
+    return c;
+}
+
+QString NumText::pastedNumber(const QString& text)
+{
+    QString plain;
+    plain.reserve(text.size());
+    for (const QChar c : text) {
+        const char16_t u = c.unicode();
+        const bool separator = u == u',' || u == 0x066C || u == 0x060C;
+        const bool mark = u == 0x200C || u == 0x200D || u == 0x200E || u == 0x200F || u == 0x061C ||
+                          (u >= 0x202A && u <= 0x202E) || (u >= 0x2066 && u <= 0x2069) || u == 0xFEFF;
+        if (separator || mark || c.isSpace())
+            continue;
+        plain += u == 0x066B ? QChar(u'.') : asciiDigit(c);
+    }
+    return plain;
+}
+
+int NumText::wholeDigits(const QString& text)
+{
+    int count = 0;
+    while (count < text.size() && isAsciiDigit(text.at(count)))
+        ++count;
+    return count;
+}

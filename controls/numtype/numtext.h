@@ -27,4 +27,16 @@ QString plainDigits(double whole);
 
 int digitCount(const QString& text);
 
+// The ASCII digit of a Persian (U+06F0..) or Arabic-Indic (U+0660..) digit; other characters
+// are returned as they are.
+QChar asciiDigit(QChar c);
+
+// A number as a person copies it from elsewhere, in the box's own form: Persian and
+// Arabic-Indic digits become ASCII digits, the Arabic decimal point a "."; blanks, direction
+// marks and group separators ("," and the Arabic one) are dropped. "۱٬۲۵۰ ۰۰۰" gives "1250000".
+QString pastedNumber(const QString& text);
+
+// The number of digits before the point of the leading number of text.
+int wholeDigits(const QString& text);
+
 } // namespace NumText

@@ -6,12 +6,12 @@
 
 #include <QApplication>
 #include <QCoreApplication>
+#include <QFocusEvent>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QStyle>
-#include <QTimer>
 
 namespace {
 
@@ -58,6 +58,17 @@ NumType::NumType(QWidget* parent) : QWidget(parent), m_edit(new QLineEdit(this))
     setSizePolicy(m_edit->sizePolicy());
     applyAlignment();
     connect(m_edit, &QLineEdit::textChanged, this, &NumType::reformat);
+    // Raised in the turn that moved the focus, so that a selection the host makes then is in place
+    // before the next key: a queued GotFocus would select digits typed in the meantime.
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+        if (now != m_edit)
+            return;
+        emit GotFocus();
+        if (m_focusReason == Qt::MouseFocusReason && m_edit->hasSelectedText()) {
+            m_focusSelStart = m_edit->selectionStart();
+            m_focusSelLength = int(m_edit->selectedText().size());
+        }
+    });
 }
 
 void NumType::setValue(const QVariant& newValue)
@@ -69,7 +80,8 @@ void NumType::setValue(const QVariant& newValue)
 void NumType::writeValueText()
 {
     m_writingValue = true;
-    m_edit->setText(NumText::grouped(NumText::plainDigits(m_value)));
+    m_shownText = NumText::grouped(NumText::plainDigits(m_value));
+    m_edit->setText(m_shownText);
     m_writingValue = false;
 }
 
@@ -83,11 +95,22 @@ void NumType::reformat()
         m_writingChange = false;
         return;
     }
+    const QString plain = NumText::pastedNumber(m_edit->text());
+    if (NumText::wholeDigits(plain) > MaxDigits) {
+        // A longer number than the box holds (a paste, a drop) is refused whole: cut, it would
+        // read as another amount, and read in full it would not fit the stored number.
+        m_writingChange = true;
+        m_edit->setText(m_shownText);
+        m_writingChange = false;
+        m_edit->setCursorPosition(int(m_shownText.size()));
+        QApplication::beep();
+        return;
+    }
     m_writingChange = true;
-    m_edit->setText(NumText::grouped(NumText::withoutCommas(m_edit->text())));
+    m_edit->setText(NumText::grouped(plain));
     // The value setter writes the text once more from the number, which drops leading
     // zeros and whatever a paste brought after the leading number.
-    setValue(NumText::leadingNumber(NumText::withoutCommas(m_edit->text())));
+    setValue(NumText::leadingNumber(plain));
     m_writingChange = false;
     m_edit->setCursorPosition(m_edit->text().size());
     emit Change();
@@ -279,6 +302,7 @@ bool NumType::eventFilter(QObject* watched, QEvent* event)
         return QWidget::eventFilter(watched, event);
     switch (event->type()) {
     case QEvent::KeyPress:
+        m_focusSelLength = -1;
         return keyPressed(static_cast<QKeyEvent*>(event));
     case QEvent::KeyRelease:
         keyReleased(static_cast<QKeyEvent*>(event));
@@ -295,9 +319,10 @@ bool NumType::eventFilter(QObject* watched, QEvent* event)
         mouseEvent(static_cast<QMouseEvent*>(event));
         return false;
     case QEvent::FocusIn:
-        // Queued, so that it comes after the line edit's own focus handling and the mouse
-        // press that gave the focus, either of which would undo a selection made now.
-        QTimer::singleShot(0, this, &NumType::GotFocus);
+        // GotFocus follows the line edit's own focus handling, when the application reports the
+        // new focus (see the constructor).
+        m_focusReason = static_cast<QFocusEvent*>(event)->reason();
+        m_focusSelLength = -1;
         return false;
     case QEvent::FocusOut:
         emit LostFocus();
@@ -354,6 +379,10 @@ void NumType::mouseEvent(QMouseEvent* event)
         emit MouseMove(button, shift, x, y);
         break;
     case QEvent::MouseButtonRelease:
+        // The click that gave the focus placed the caret over the host's selection.
+        if (m_focusSelLength > 0 && !m_edit->hasSelectedText())
+            m_edit->setSelection(m_focusSelStart, m_focusSelLength);
+        m_focusSelLength = -1;
         emit MouseUp(button, shift, x, y);
         // The release that ends a double click makes no click of its own.
         if (event->button() == Qt::LeftButton && !m_afterDoubleClick &&
@@ -375,7 +404,8 @@ void NumType::mouseEvent(QMouseEvent* event)
 void NumType::typeText(const QString& typed)
 {
     for (const QChar c : typed) {
-        short keyAscii = KeyCodes::characterCode(c);
+        // A Persian keyboard types its own digits; the box keeps ASCII ones.
+        short keyAscii = KeyCodes::characterCode(NumText::asciiDigit(c));
         emit KeyPress(keyAscii);
         applyKey(filterKey(keyAscii));
     }

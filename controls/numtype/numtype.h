@@ -131,6 +131,8 @@ private:
 
     QLineEdit* m_edit;
     double m_value = 0;
+    // The text of the last value taken, shown again when a change is refused.
+    QString m_shownText;
     // Set while the value setter writes the text, so that write raises no Change.
     bool m_writingValue = false;
     // Set while reformatting writes the text; the change that write causes clears it.
@@ -138,4 +140,9 @@ private:
     // The line edit holds the alignment mirrored for the host's reading direction.
     short m_alignment = 0;
     bool m_afterDoubleClick = false;
+    Qt::FocusReason m_focusReason = Qt::OtherFocusReason;
+    // The selection the host made on GotFocus, while the click that gave the focus may still
+    // undo it; its length is -1 once a key or the release of that click came.
+    int m_focusSelStart = 0;
+    int m_focusSelLength = -1;
 };

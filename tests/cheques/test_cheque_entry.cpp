@@ -10,11 +10,13 @@
 #include "ui/messages.h"
 #include "ui/record_mode.h"
 #include "words/amount_words.h"
+#include "words/number_format.h"
 
 #include "testing.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QFile>
 #include <QLabel>
@@ -358,6 +360,159 @@ private slots:
         QVERIFY(!banks->view()->isVisible());
         QCOMPARE(banks->currentText(), banks->itemText(moved));
         QVERIFY(banks->hasFocus());
+    }
+
+    void downFromNothingChosenPicksTheFirstItemAndEnterTakesIt()
+    {
+        Desk desk;
+        QVERIFY(desk.open(true));
+        auto* banks = desk.find<QComboBox>("Combo1");
+        desk.find<QLineEdit>("Text3")->setFocus();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QTRY_VERIFY(banks->view()->isVisible());
+        // Nothing is chosen, so nothing is highlighted: what Enter would take is what is seen.
+        QVERIFY(!banks->view()->currentIndex().isValid());
+        QTest::keyClick(banks->view(), Qt::Key_Down);
+        QCOMPARE(banks->view()->currentIndex().row(), 0);
+        QTest::keyClick(banks->view(), Qt::Key_Return);
+        QVERIFY(!banks->view()->isVisible());
+        QCOMPARE(banks->currentText(), banks->itemText(0));
+
+        // The type the same way, then on along the Enter path to the save: the cheque has both.
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        auto* types = desk.find<QComboBox>("Combo2");
+        QTRY_VERIFY(types->view()->isVisible());
+        QTest::keyClick(types->view(), Qt::Key_Down);
+        QTest::keyClick(types->view(), Qt::Key_Down);
+        QTest::keyClick(types->view(), Qt::Key_Return);
+        QCOMPARE(types->currentText(), Paid);
+        // The closed list goes on with Enter.
+        QVERIFY(types->hasFocus());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QTRY_VERIFY(desk.find<NumType>("NumType1")->isAncestorOf(QApplication::focusWidget()));
+        desk.save();
+        const QList<QVariantMap> rows = desk.rows();
+        QCOMPARE(rows.size(), 1);
+        QCOMPARE(rows[0]["NBank"].toString(), banks->itemText(0));
+        QCOMPARE(rows[0]["PD"].toLongLong(), desk.bankIds.at(banks->itemText(0) == QStringLiteral("ملت") ? 0 : 1));
+        QCOMPARE(rows[0]["Prd"].toString(), Paid);
+    }
+
+    void enterOnAChosenItemGoesOn()
+    {
+        Desk desk;
+        QVERIFY(desk.open(true));
+        auto* banks = desk.find<QComboBox>("Combo1");
+        auto* types = desk.find<QComboBox>("Combo2");
+        types->setCurrentIndex(1);
+        desk.find<QLineEdit>("Text3")->setFocus();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QTRY_VERIFY(banks->view()->isVisible());
+        // Nothing highlighted in the banks: Enter goes on to the type, whose list shows its choice.
+        QTest::keyClick(banks->view(), Qt::Key_Return);
+        QTRY_VERIFY(types->view()->isVisible());
+        QCOMPARE(types->view()->currentIndex().row(), 1);
+        QTest::keyClick(types->view(), Qt::Key_Return);
+        QVERIFY(!types->view()->isVisible());
+        QCOMPARE(types->currentIndex(), 1);
+        QTRY_VERIFY(desk.find<NumType>("NumType1")->isAncestorOf(QApplication::focusWidget()));
+        QCOMPARE(banks->currentText(), QString());
+    }
+
+    // Text typed right after the focus moved is never selected and replaced by the next key.
+    void typeAheadKeepsEveryLetter()
+    {
+        Desk desk;
+        QVERIFY(desk.open(true));
+        auto* amount = desk.find<NumType>("NumType1");
+        amount->setFocus(Qt::TabFocusReason);
+        QTRY_VERIFY(amount->isAncestorOf(QApplication::focusWidget()));
+        QTest::keyClicks(QApplication::focusWidget(), "75");
+        // Enter moves on to the description; the first letter comes before the event loop turns.
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        typeEach(QApplication::focusWidget(), QStringLiteral("ف"));
+        QCoreApplication::processEvents();
+        typeEach(QApplication::focusWidget(), QStringLiteral("روشگاه نور"));
+        QCOMPARE(desk.find<QLineEdit>("Text2")->text(), QStringLiteral("فروشگاه نور"));
+
+        // The same in the amount box, which its host selects on the focus.
+        amount->setValue(4);
+        desk.find<QLineEdit>("Text3")->setFocus(Qt::TabFocusReason);
+        amount->setFocus(Qt::TabFocusReason);
+        QCOMPARE(amount->selText(), QStringLiteral("4"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_1);
+        QCoreApplication::processEvents();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_2);
+        QCOMPARE(amount->value(), 12.0);
+
+        // A box reached again still has its old text selected, so that typing replaces it.
+        auto* number = desk.find<QLineEdit>("Text3");
+        number->setText(QStringLiteral("998"));
+        number->setFocus(Qt::TabFocusReason);
+        QCOMPARE(number->selectedText(), QStringLiteral("998"));
+        typeEach(number, QStringLiteral("7"));
+        QCoreApplication::processEvents();
+        typeEach(number, QStringLiteral("1"));
+        QCOMPARE(number->text(), QStringLiteral("71"));
+    }
+
+    void chequeNumberIsStoredInAsciiDigits()
+    {
+        Desk desk;
+        QVERIFY(desk.open(true));
+        auto* number = desk.find<QLineEdit>("Text3");
+        number->setFocus(Qt::TabFocusReason);
+        typeEach(number, QStringLiteral("۱۲۳٤٥-a۶"));
+        QCOMPARE(number->text(), QStringLiteral("12345-a6"));
+        number->selectAll();
+        number->insert(QStringLiteral("٠٩۸۷"));
+        QCOMPARE(number->text(), QStringLiteral("0987"));
+        desk.save();
+        QCOMPARE(desk.rows().value(0)["Num"].toString(), QStringLiteral("0987"));
+    }
+
+    void anEditWritesAnOldPersianNumberInAscii()
+    {
+        Desk desk;
+        QVERIFY(TableWriter(desk.db, ChequeTable::Name).insert({{ChequeTable::Number, QStringLiteral("۴۰۱۲")}}));
+        QVERIFY(desk.cheques.refresh());
+        desk.cheques.setCurrentRow(0);
+        QVERIFY(desk.open(false));
+        desk.save();
+        QCOMPARE(desk.rows().value(0)["Num"].toString(), QStringLiteral("4012"));
+    }
+
+    void pastedAmountsAreTheNumberTheyShow_data()
+    {
+        QTest::addColumn<QString>("pasted");
+        QTest::addColumn<qlonglong>("stored");
+        QTest::newRow("twenty digits refused") << "12345678901234567890" << 0LL;
+        QTest::newRow("sixteen digits with commas refused") << "1,234,567,890,123,456" << 0LL;
+        QTest::newRow("fifteen digits") << "999999999999999" << 999999999999999LL;
+        QTest::newRow("grouping commas") << "1,250,000" << 1250000LL;
+        QTest::newRow("persian digits") << QStringLiteral("۱۲۳۴") << 1234LL;
+        QTest::newRow("arabic-indic digits and separator") << QStringLiteral("١٬٢٥٠") << 1250LL;
+        QTest::newRow("blanks") << QStringLiteral(" 1 250 000 ") << 1250000LL;
+        QTest::newRow("words after the number") << QStringLiteral("۵۰۰ ريال") << 500LL;
+    }
+
+    void pastedAmountsAreTheNumberTheyShow()
+    {
+        QFETCH(QString, pasted);
+        QFETCH(qlonglong, stored);
+        Desk desk;
+        QVERIFY(desk.open(true));
+        auto* amount = desk.find<NumType>("NumType1");
+        auto* edit = control<QLineEdit>(amount, "txtUse");
+        amount->setFocus(Qt::TabFocusReason);
+        const QString before = edit->text();
+        QApplication::clipboard()->setText(pasted);
+        QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(amount->value(), double(stored));
+        // Refused, the box shows what it showed before.
+        QCOMPARE(edit->text(), stored == 0 ? before : GroupedNumber(double(stored)));
+        desk.save();
+        QCOMPARE(desk.rows().value(0)["Mab"].toLongLong(), stored);
     }
 
     void chequeDateFromTodayAndFromTheCalendar()

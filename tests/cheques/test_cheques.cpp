@@ -213,6 +213,38 @@ private slots:
         QCOMPARE(total(), 0.0);
     }
 
+    // The lists of the main window answer the keyboard as every list does: opened with nothing
+    // chosen nothing is highlighted, Down highlights the first item and Enter takes it.
+    void searchColumnListFromTheKeyboard()
+    {
+        m_data->addCheque(cheque(QStringLiteral("1400/01/01"), QStringLiteral("قديمي"), 300));
+        open();
+        QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+        auto* column = child<QComboBox>("Combo1");
+        QCOMPARE(column->currentIndex(), -1);
+        column->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(column, Qt::Key_F4);
+        QTRY_VERIFY(column->view()->isVisible());
+        QVERIFY(!column->view()->currentIndex().isValid());
+        QTest::keyClick(column->view(), Qt::Key_Down);
+        QCOMPARE(column->view()->currentIndex().row(), 0);
+        QTest::keyClick(column->view(), Qt::Key_Return);
+        QVERIFY(!column->view()->isVisible());
+        QCOMPARE(column->currentIndex(), 0);
+        // Chosen, the search goes to its box.
+        QTRY_VERIFY(child<QLineEdit>("Text1")->hasFocus());
+
+        // The last item from the keyboard opens the date range.
+        column->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(column, Qt::Key_F4);
+        QTRY_VERIFY(column->view()->isVisible());
+        QCOMPARE(column->view()->currentIndex().row(), 0);
+        QTest::keyClick(column->view(), Qt::Key_End);
+        QTest::keyClick(column->view(), Qt::Key_Return);
+        QCOMPARE(column->currentIndex(), 8);
+        QVERIFY(child<QWidget>("MaskEdBox1")->isVisible());
+    }
+
     void headerClicksToggleAndActivationRestoresDateOrder()
     {
         m_data->addCheque(cheque(QStringLiteral("1403/01/02"), QStringLiteral("b"), 300));

@@ -13,6 +13,7 @@
 #include <QPushButton>
 #include <QSqlError>
 #include <QSqlRecord>
+#include <QTableView>
 #include <QtTest>
 
 namespace {
@@ -237,6 +238,123 @@ private slots:
         QVERIFY(text->text().isEmpty());
         QVERIFY(!control<QGroupBox>(m_window.get(), "AeroGroupBox3")->isVisible());
         QVERIFY(control<QGroupBox>(m_window.get(), "AeroGroupBox4")->isVisible());
+    }
+
+    void customStatusEndsWithEnter()
+    {
+        m_data->addCheque(cheque(QStringLiteral("1405/02/03"), QStringLiteral("کالا"), 1000));
+        open();
+        QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+        auto enterOn = [this](const char* name) {
+            auto* push = control<QPushButton>(m_window.get(), name);
+            push->setFocus(Qt::TabFocusReason);
+            QTest::keyClick(push, Qt::Key_Return);
+        };
+        enterOn("AeroButton13");
+        QVERIFY(control<QGroupBox>(m_window.get(), "AeroGroupBox4")->isVisible());
+        enterOn("AeroButton11");
+        auto* text = control<QLineEdit>(m_window.get(), "Text3");
+        QTRY_VERIFY(text->hasFocus());
+        for (const QChar c : QStringLiteral("نزد وکيل"))
+            QTest::sendKeyEvent(QTest::Click, text, Qt::Key_unknown, QString(c), Qt::NoModifier);
+        QTest::keyClick(text, Qt::Key_Return);
+        auto* store = control<QPushButton>(m_window.get(), "Command1");
+        QVERIFY(store->hasFocus());
+        QTest::keyClick(store, Qt::Key_Return);
+        QCOMPARE(first(QStringLiteral("SELECT V FROM T1")).toString(), QStringLiteral("نزد وکيل"));
+        QVERIFY(!control<QGroupBox>(m_window.get(), "AeroGroupBox3")->isVisible());
+    }
+
+    void theSelectionStaysOnTheSameCheque_data()
+    {
+        QTest::addColumn<QString>("operation");
+        QTest::addColumn<QString>("sort");
+        for (const char* sort : {"Tch", "v"}) {
+            for (const char* operation : {"pass", "void", "reset", "custom"})
+                QTest::addRow("%s, sorted by %s", operation, sort) << operation << sort;
+        }
+    }
+
+    void theSelectionStaysOnTheSameCheque()
+    {
+        QFETCH(QString, operation);
+        QFETCH(QString, sort);
+        // Statuses that a change moves across in a list sorted by status: "----" sorts first,
+        // Persian words after it.
+        QList<qint64> ids;
+        for (int i = 0; i < 4; ++i) {
+            Fields fields = cheque(QStringLiteral("1405/02/0%1").arg(i + 1), QStringLiteral("کالا %1").arg(i), 1000);
+            fields = with(fields, ChequeTable::Status, i % 2 ? QStringLiteral("پاس شد") : ChequeStatus::Initial);
+            ids << m_data->addCheque(fields);
+        }
+        open();
+        DataControl& list = m_window->cheques();
+        QVERIFY(list.setSort(sort));
+        // The cheque at the far end from where its new status sorts.
+        const qint64 chosen = operation == QLatin1String("reset") ? ids.at(3) : ids.at(0);
+        int row = -1;
+        for (int r = 0; r < list.recordCount(); ++r)
+            if (list.model()->rowId(r) == chosen)
+                row = r;
+        list.setCurrentRow(row);
+
+        Messages::MessageLog log;
+        if (operation == QLatin1String("pass") || operation == QLatin1String("void")) {
+            log.answer(true);
+            log.answer(false); // not to the archive
+            click(operation == QLatin1String("pass") ? "AeroButton9" : "AeroButton8");
+        } else if (operation == QLatin1String("reset")) {
+            log.answer(true);
+            click("AeroButton7");
+        } else {
+            click("AeroButton13");
+            click("AeroButton11");
+            control<QLineEdit>(m_window.get(), "Text3")->setText(QStringLiteral("ي برگشتي"));
+            click("Command1");
+        }
+        QCOMPARE(list.currentId(), chosen);
+        auto* grid = control<QTableView>(m_window.get(), "DataGrid1");
+        QCOMPARE(grid->currentIndex().row(), list.currentRow());
+        QCOMPARE(list.sort(), sort);
+    }
+
+    void panelsOverTheListAreOpaque()
+    {
+        for (int i = 0; i < 40; ++i)
+            m_data->addCheque(cheque(QStringLiteral("1405/02/03"), QStringLiteral("كالاي شماره %1").arg(i), 1000));
+        open();
+        QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+        auto* grid = control<QWidget>(m_window.get(), "DataGrid1");
+        for (const char* name : {"AeroGroupBox4", "AeroGroupBox3", "AeroGroupBox2"}) {
+            auto* panel = control<QGroupBox>(m_window.get(), name);
+            panel->show();
+            // What a panel shows at a blank place of its own is the panel, not a row under it.
+            const QImage shot = m_window->grab().toImage();
+            const QPoint inside = panel->mapTo(m_window.get(), QPoint(4, panel->height() - 4));
+            QVERIFY2(grid->geometry().contains(grid->parentWidget()->mapFrom(m_window.get(), inside)), name);
+            const QColor seen = shot.pixelColor(inside);
+            QCOMPARE(seen, panel->grab().toImage().pixelColor(QPoint(4, panel->height() - 4)));
+            QVERIFY(seen != grid->palette().color(QPalette::Base));
+            QVERIFY(seen != grid->palette().color(QPalette::AlternateBase));
+            panel->hide();
+        }
+    }
+
+    void closingWithoutABackupReturnsToTheMainWindow()
+    {
+        open();
+        QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+        // Escape, then the close box of the backup window.
+        whenModal([](QWidget* backup) { QTest::keyClick(backup, Qt::Key_Escape); }, QStringLiteral("frmdbsave"));
+        m_window->close();
+        QVERIFY(m_window->isVisible());
+        whenModal([](QWidget* backup) { backup->close(); }, QStringLiteral("frmdbsave"));
+        m_window->close();
+        QVERIFY(m_window->isVisible());
+        // The program goes on: the window's buttons still open their windows.
+        whenModal([](QWidget* entry) { Modal::close(entry); }, QStringLiteral("Form2"));
+        click("AeroButton1");
+        QVERIFY(Modal::pending().isEmpty());
     }
 
     void listMenuCopiesToTheArchiveWithoutTheType()

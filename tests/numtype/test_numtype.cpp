@@ -248,6 +248,45 @@ private slots:
         QCOMPARE(changes.size(), 1);
     }
 
+    // A paste is read as the number a person sees in it; one that would be longer than fifteen
+    // digits, alone or with the digits already there, is refused and leaves the box as it was.
+    void pastedNumbers_data()
+    {
+        QTest::addColumn<double>("before");
+        QTest::addColumn<QString>("pasted");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("changes");
+        QTest::newRow("twenty digits") << 1234.0 << "12345678901234567890"
+                                       << "1,234" << 0;
+        QTest::newRow("sixteen with the digits there") << 1234.0 << "123456789012"
+                                                       << "1,234" << 0;
+        QTest::newRow("fifteen with the digits there") << 1234.0 << "12345678901"
+                                                       << "123,412,345,678,901" << 1;
+        QTest::newRow("persian digits") << 0.0 << QString::fromUtf8("\u06F1\u06F2\u06F3\u06F4") << "1,234" << 1;
+        QTest::newRow("arabic-indic digits")
+            << 0.0 << QString::fromUtf8("\u0661\u066C\u0662\u0665\u0660") << "1,250" << 1;
+        QTest::newRow("commas and blanks") << 0.0 << " 1,250, 000\u00A0"
+                                           << "1,250,000" << 1;
+        QTest::newRow("direction marks") << 0.0 << QString::fromUtf8("\u200F1\u200C250") << "1,250" << 1;
+    }
+
+    void pastedNumbers()
+    {
+        QFETCH(double, before);
+        QFETCH(QString, pasted);
+        Box b;
+        b.box->setValue(before);
+        b.edit->setFocus();
+        b.edit->end(false);
+        QApplication::clipboard()->setText(pasted);
+        QSignalSpy changes(b.box, &NumType::Change);
+        QTest::keyClick(b.edit, Qt::Key_V, Qt::ControlModifier);
+        QTEST(b.edit->text(), "text");
+        QTEST(int(changes.size()), "changes");
+        QCOMPARE(b.box->value(), QString(b.edit->text()).remove(QLatin1Char(',')).toDouble());
+        QVERIFY(b.box->value() < 1e15);
+    }
+
     void digitOverSelectionAtFifteenDigits()
     {
         Box b;

@@ -7,6 +7,7 @@
 #include "startup/password_window.h"
 #include "startup/single_instance.h"
 #include "ui/messages.h"
+#include "ui/persian_keyboard.h"
 
 #include <QDir>
 #include <QFile>
@@ -58,6 +59,7 @@ private slots:
     void savedPasswordOpensTheLogin();
     void unwritableSettingsAreReported();
     void backClosesThePasswordWindow();
+    void passwordsTakeLatinKeysWithThePersianKeyboardOn();
     void secondCopyIsRefused();
     void lockOfADeadCopyIsTakenOver();
 
@@ -354,3 +356,50 @@ void StartupTest::lockOfADeadCopyIsTakenOver()
 
 QTEST_MAIN(StartupTest)
 #include "test_startup.moc"
+
+void StartupTest::passwordsTakeLatinKeysWithThePersianKeyboardOn()
+{
+    PersianKeyboard& keyboard = PersianKeyboard::instance();
+    keyboard.install(*qApp);
+    keyboard.setEnabled(true);
+    struct Off
+    {
+        ~Off() { PersianKeyboard::instance().setEnabled(false); }
+    } off;
+
+    // The keyboard is on: a plain box types Persian letters for the same keys.
+    QLineEdit plain;
+    plain.show();
+    QTest::keyClicks(&plain, QStringLiteral("abc"));
+    QCOMPARE(plain.text(), QStringLiteral("شذز"));
+
+    PasswordWindow window;
+    window.show();
+    auto* box = control<QLineEdit>(window, "Text1");
+    box->setFocus();
+    QTest::keyClicks(box, QStringLiteral("Gol12"));
+    // Enter in the box saves, and so does Enter on the save button.
+    QTest::keyClick(box, Qt::Key_Return);
+    QCOMPARE(SettingsStore::read(QStringLiteral("1"), QStringLiteral("3")), QStringLiteral("Gol12"));
+    box->clear();
+    QTest::keyClicks(box, QStringLiteral("Gol12"));
+    auto* save = control<QPushButton>(window, "Command1");
+    save->setFocus();
+    QTest::keyClick(save, Qt::Key_Return);
+    QCOMPARE(SettingsStore::read(QStringLiteral("1"), QStringLiteral("3")), QStringLiteral("Gol12"));
+    m_log->clear();
+
+    // The login reads the same keys the same way, through the whole keyboard path.
+    LoginWindow login;
+    login.show();
+    QVERIFY(QTest::qWaitForWindowActive(&login));
+    QSignalSpy finished(&login, &QDialog::finished);
+    auto* password = control<QLineEdit>(login, "Text4");
+    password->setFocus();
+    QTest::keyClicks(password, QStringLiteral("Gol12"));
+    QTest::keyClick(password, Qt::Key_Return);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QCOMPARE(finished.count(), 1);
+    QCOMPARE(login.result(), int(QDialog::Accepted));
+    QVERIFY(m_log->shown().isEmpty());
+}
