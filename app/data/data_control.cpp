@@ -50,8 +50,13 @@ bool DataControl::searchFromIndex(bool* done)
     SearchIndex& index = m_database.searchIndex();
     if (!index.ready(db, key)) {
         // Until the column is in memory the database answers; the next keystrokes will not wait.
+        // An engine that would scan every row for it waits for the column instead, which is sooner.
         index.warm(db, key);
-        return true;
+        if (!m_database.engine().searchesFasterFromMemory())
+            return true;
+        index.wait();
+        if (!index.ready(db, key))
+            return true;
     }
     SearchIndex::Result result = index.find(nonNullText(m_source.searchText));
     const int count = static_cast<int>(result.ids.size());

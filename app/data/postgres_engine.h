@@ -26,6 +26,7 @@ public:
     QString columnName(const QString& column) const override;
     QString sameValue(const QString& column) const override;
     bool insertReturnsIdentity() const override { return true; }
+    bool searchesFasterFromMemory() const override { return true; }
     QString changeNotification() const override;
     QString contains(const QString& column) const override;
     QString sameText(const QString& column) const override;

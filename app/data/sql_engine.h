@@ -86,6 +86,9 @@ public:
     virtual bool readColumn(const QSqlDatabase& db, const QString& sql, const ColumnRow& row, QString* error) const;
     // A column of words as it is named in ORDER BY, so that it sorts in Persian alphabetical order.
     virtual QString wordOrder(const QString& column) const { return column; }
+    // True when a search the in-memory column has not answered yet is sooner answered by waiting
+    // for that column than by the database, which would fold and scan every row.
+    virtual bool searchesFasterFromMemory() const { return false; }
     // The sum of expression over the rows, 0 when there are none.
     virtual QString total(const QString& expression) const = 0;
     // A column's value as text.
