@@ -12,6 +12,14 @@ struct AppOptions
     // that carries the marker file beside it (a build folder), else the user's data folder, since
     // the program folder of an installed copy is not the user's to write in.
     QString dataDir;
+    // The register named by --database: "" for the one chosen in the settings, else the URI of a
+    // PostgreSQL database or "local" for this PC's file.
+    QString database;
+    // --copy-register FROM TO: a register copied into an empty one, without windows. Each is a
+    // server URI or the folder of a local register file.
+    QString copyFrom;
+    QString copyTo;
+    bool copyRegister() const { return !copyFrom.isEmpty() && !copyTo.isEmpty(); }
 
     // programDir is the folder of the executable, dataHome the user's XDG data home.
     static AppOptions parse(const QStringList& arguments, const QString& programDir, const QString& dataHome);

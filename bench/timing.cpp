@@ -1,9 +1,12 @@
 #include "timing.h"
 
 #include "cheques/main_window.h"
+#include "data/cheque_queries.h"
+#include "data/cheque_status.h"
 #include "data/data_control.h"
 #include "data/database.h"
 #include "data/search_index.h"
+#include "data/tables.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -76,11 +79,70 @@ double peakMemoryMb()
     return 0;
 }
 
-int listBenchmark(const QString& dir, QTextStream& out)
+RegisterLocation locationOf(const QString& target, QString* dir)
+{
+    RegisterLocation location;
+    QString error;
+    if (RegisterLocation::isServerUri(target) && RegisterLocation::parse(target, &location, &error)) {
+        dir->clear();
+        return location;
+    }
+    *dir = target;
+    return RegisterLocation::localFile();
+}
+
+int passBenchmark(const QString& target, int count, QTextStream& out)
+{
+    QString dir;
+    const RegisterLocation location = locationOf(target, &dir);
+    Database db(dir, location);
+    if (db.open() != Database::OpenResult::Opened) {
+        out << db.errorText() << Qt::endl;
+        return 1;
+    }
+    DataControl list(db);
+    list.setRecordSource(ChequeQueries::byDate());
+    list.setTotal(ChequeTable::Amount);
+    if (!list.refresh()) {
+        out << list.errorText() << Qt::endl;
+        return 1;
+    }
+    std::vector<double> writes;
+    std::vector<double> rereads;
+    for (int i = 0; i < count && list.hasCurrent(); ++i) {
+        const ShownRow shown = list.shownRow();
+        QElapsedTimer timer;
+        timer.start();
+        QString error;
+        if (!ChequeStatus::pass(db, shown, &error) ||
+            !ChequeStatus::moveToArchive(db, shown.with(ChequeTable::Status, ChequeStatus::Passed), &error)) {
+            out << error << Qt::endl;
+            return 1;
+        }
+        writes.push_back(elapsedMs(timer));
+        timer.restart();
+        if (!list.refresh()) {
+            out << list.errorText() << Qt::endl;
+            return 1;
+        }
+        rereads.push_back(elapsedMs(timer));
+    }
+    std::sort(writes.begin(), writes.end());
+    std::sort(rereads.begin(), rereads.end());
+    out << "pass with its ledger line and archive move (" << writes.size() << " cheques of " << list.recordCount()
+        << "): median " << writes[writes.size() / 2] << " ms, worst " << writes.back() << " ms" << Qt::endl;
+    out << "  the totalled list read again after it: median " << rereads[rereads.size() / 2] << " ms, worst "
+        << rereads.back() << " ms" << Qt::endl;
+    return 0;
+}
+
+int listBenchmark(const QString& target, QTextStream& out)
 {
     QElapsedTimer timer;
     timer.start();
-    Database db(dir);
+    QString dir;
+    const RegisterLocation location = locationOf(target, &dir);
+    Database db(dir, location);
     if (db.open() != Database::OpenResult::Opened) {
         out << db.errorText() << Qt::endl;
         return 1;

@@ -219,14 +219,82 @@ inline ChildEnd inChild(const std::function<QByteArray()>& work)
 
 #include <QSqlQuery>
 
-// A new database in a temporary data folder, open for the life of the object.
+#include <QSqlError>
+#include <QUuid>
+
+// The engine a test program runs on: the program's test list runs some programs twice, once as
+// they are and once with KAVIRO_TEST_ENGINE=postgresql, on a server whose URI is in
+// KAVIRO_TEST_PG_URI (tests/pg/server starts one).
+inline bool testsOnServer()
+{
+    return qgetenv("KAVIRO_TEST_ENGINE") == "postgresql";
+}
+
+// A database of its own on the test server, made empty and dropped at the end, so that test
+// programs running side by side never meet. Nothing when the tests run on the local file.
+class ServerTestDatabase
+{
+public:
+    ServerTestDatabase()
+    {
+        if (!testsOnServer())
+            return;
+        QString error;
+        if (!RegisterLocation::parse(QString::fromUtf8(qgetenv("KAVIRO_TEST_PG_URI")), &m_admin, &error))
+            qFatal("KAVIRO_TEST_ENGINE=postgresql needs the URI of a test server in KAVIRO_TEST_PG_URI "
+                   "(tests/pg/server runs a command beside one): %s",
+                   qPrintable(error));
+        m_location = m_admin;
+        m_location.database = QStringLiteral("kaviro_") + QUuid::createUuid().toString(QUuid::Id128);
+        run(QStringLiteral("CREATE DATABASE ") + m_location.database);
+    }
+    ~ServerTestDatabase()
+    {
+        if (testsOnServer())
+            run(QStringLiteral("DROP DATABASE IF EXISTS ") + m_location.database + QStringLiteral(" WITH (FORCE)"));
+    }
+    ServerTestDatabase(const ServerTestDatabase&) = delete;
+    ServerTestDatabase& operator=(const ServerTestDatabase&) = delete;
+
+    const RegisterLocation& location() const { return m_location; }
+    // The server the test databases are made on, with its own database.
+    const RegisterLocation& admin() const { return m_admin; }
+
+private:
+    void run(const QString& sql)
+    {
+        const QString name = QStringLiteral("kaviro-test-admin");
+        {
+            QSqlDatabase db = QSqlDatabase::contains(name) ? QSqlDatabase::database(name, false)
+                                                           : QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), name);
+            db.setHostName(m_admin.host);
+            db.setPort(m_admin.port);
+            db.setUserName(m_admin.user);
+            db.setPassword(m_admin.password);
+            db.setDatabaseName(m_admin.database);
+            db.setConnectOptions(m_admin.connectOptions());
+            if (!db.isOpen() && !db.open())
+                qFatal("the test server does not answer: %s", qPrintable(db.lastError().text()));
+            QSqlQuery query(db);
+            if (!query.exec(sql))
+                qFatal("%s: %s", qPrintable(sql), qPrintable(query.lastError().text()));
+        }
+    }
+
+    RegisterLocation m_admin;
+    RegisterLocation m_location;
+};
+
+// A new register in a temporary data folder, or in a database of its own on the test server
+// (see testsOnServer()), open for the life of the object.
 class TestDatabase
 {
 public:
-    TestDatabase() : m_db(m_dir.path()) { m_opened = m_db.open(); }
+    TestDatabase() : m_db(m_dir.path(), m_server.location()) { m_opened = m_db.open(); }
     Database::OpenResult opened() const { return m_opened; }
     Database& db() { return m_db; }
     QString dir() const { return m_dir.path(); }
+    const RegisterLocation& location() const { return m_server.location(); }
 
     // Adds a cheque with the columns given; the rest stay empty.
     qint64 addCheque(const Fields& fields)
@@ -238,9 +306,43 @@ public:
 
 private:
     QTemporaryDir m_dir;
+    ServerTestDatabase m_server;
     Database m_db;
     Database::OpenResult m_opened = Database::OpenResult::Failed;
 };
+
+// Makes every insert into table fail with message, on either engine: a table locked against
+// the program's writes, to see that a step which fails leaves the others undone.
+inline bool refuseInserts(Database& database, const QString& table, const QString& message)
+{
+    QStringList statements;
+    if (database.isServer())
+        statements << QStringLiteral("CREATE FUNCTION refuse_%1() RETURNS trigger LANGUAGE plpgsql AS $$ BEGIN "
+                                     "RAISE EXCEPTION '%2'; END $$")
+                          .arg(table, message)
+                   << QStringLiteral("CREATE TRIGGER %1_refused BEFORE INSERT ON %1 FOR EACH ROW EXECUTE FUNCTION "
+                                     "refuse_%1()")
+                          .arg(table);
+    else
+        statements << QStringLiteral(
+                          "CREATE TRIGGER %1_refused BEFORE INSERT ON %1 BEGIN SELECT RAISE(ABORT, '%2'); END")
+                          .arg(table, message);
+    for (const QString& statement : statements) {
+        QSqlQuery query(database.connection());
+        if (!query.exec(statement)) {
+            failRunningTest(query.lastError().text());
+            return false;
+        }
+    }
+    return true;
+}
+
+// Skips a test of what only the local file has (its place on disk, its pages).
+#define SKIP_ON_SERVER()                                                                                               \
+    do {                                                                                                               \
+        if (testsOnServer())                                                                                           \
+            QSKIP("a test of the local file");                                                                         \
+    } while (false)
 
 // The single value of a query, or an invalid QVariant.
 inline QVariant scalar(Database& database, const QString& sql)

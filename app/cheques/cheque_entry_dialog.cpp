@@ -218,7 +218,7 @@ void ChequeEntryDialog::fillFromCurrent()
     m_amount->setValue(m_cheques.value(Amount));
     m_description->setText(m_cheques.value(Description).toString());
     m_remarks->setText(m_cheques.value(Remarks).toString());
-    m_editId = m_cheques.currentId();
+    m_shown = m_cheques.shownRow();
 }
 
 void ChequeEntryDialog::showEvent(QShowEvent* event)
@@ -309,8 +309,11 @@ bool ChequeEntryDialog::saveEdit()
     if (const QVariant id = bankId(m_bank->currentText().trimmed()); !id.isNull())
         fields.append({ChequeTable::BankKey, id});
     fields += boxFields();
-    if (!m_cheques.updateRow(m_editId, fields))
+    if (!m_cheques.updateRow(m_shown, fields))
         return false;
+    // A second save of the dialog changes the cheque as this save left it.
+    for (const auto& field : fields)
+        m_shown = m_shown.with(field.first, field.second);
     m_cheques.refresh();
     return true;
 }

@@ -49,7 +49,8 @@ private:
 
     Database& m_database;
     DataControl& m_cheques;
-    qint64 m_editId = -1;
+    // The cheque being edited as the list showed it: the edit lands only while it still holds that.
+    ShownRow m_shown;
 
     QLabel* m_entryDateLabel;
     DateBox* m_entryDate;

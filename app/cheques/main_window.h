@@ -57,6 +57,10 @@ public:
     void openPreferences();
     void openBackup();
     void openRestore();
+    // Where the register is kept, from the next start; and a move of this register into an
+    // empty one elsewhere.
+    void openRegisterChoice();
+    void moveRegister();
     void exportList();
     void openReminder();
     void openExpenses();

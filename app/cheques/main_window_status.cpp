@@ -26,19 +26,22 @@ void MainWindow::settleCheque(const QString& question, bool pass)
 {
     if (!m_cheques->hasCurrent())
         return;
-    const qint64 id = m_cheques->currentId();
+    const ShownRow shown = m_cheques->shownRow();
     const QString title = m_cheques->value(ChequeTable::Description).toString();
     if (!Messages::ask(this, question, title))
         return;
     QString error;
-    const bool marked = pass ? ChequeStatus::pass(m_database, id, &error)
-                             : ChequeStatus::setStatus(m_database, id, ChequeStatus::Voided, &error);
+    const QString status = pass ? ChequeStatus::Passed : ChequeStatus::Voided;
+    const bool marked = pass ? ChequeStatus::pass(m_database, shown, &error)
+                             : ChequeStatus::setStatus(m_database, shown, status, &error);
     if (!marked) {
         Messages::show(
             this,
             FailureText::about(QStringLiteral("وضعیت چک در بانک اطلاعاتی %1 تغییر نکرد و سندی در حساب بانک ثبت نشد."),
                                m_database.filePath(), error),
             Messages::Icon::Critical, title);
+        // A cheque another PC changed meanwhile is shown as it is now.
+        showStatusChange();
         return;
     }
     if (!Messages::ask(this, QStringLiteral("آيا مايل هستيد چک مورد نظر از ليست حذف و به ليست بايگاني اظافه شود ؟ "),
@@ -46,7 +49,7 @@ void MainWindow::settleCheque(const QString& question, bool pass)
         showStatusChange();
         return;
     }
-    if (!ChequeStatus::moveToArchive(m_database, id, &error)) {
+    if (!ChequeStatus::moveToArchive(m_database, shown.with(ChequeTable::Status, status), &error)) {
         showStatusChange();
         Messages::show(
             this,
@@ -65,12 +68,12 @@ void MainWindow::resetCheque()
 {
     if (!m_cheques->hasCurrent())
         return;
-    const qint64 id = m_cheques->currentId();
+    const ShownRow shown = m_cheques->shownRow();
     const QString title = m_cheques->value(ChequeTable::Description).toString();
     if (!Messages::ask(this, QStringLiteral("  .چک مورد نظر به حالت اوليه برگردد "), title))
         return;
     QString error;
-    if (ChequeStatus::setStatus(m_database, id, ChequeStatus::Initial, &error))
+    if (ChequeStatus::setStatus(m_database, shown, ChequeStatus::Initial, &error))
         showStatusChange();
     else
         Messages::show(this,
@@ -83,7 +86,7 @@ void MainWindow::storeCustomStatus()
 {
     if (m_cheques->hasCurrent()) {
         QString error;
-        if (ChequeStatus::setStatus(m_database, m_cheques->currentId(), m_customText->text().trimmed(), &error))
+        if (ChequeStatus::setStatus(m_database, m_cheques->shownRow(), m_customText->text().trimmed(), &error))
             showStatusChange();
         else
             Messages::show(this,
@@ -114,11 +117,12 @@ void MainWindow::archiveCheque()
                        Messages::Icon::Critical);
         return;
     }
+    const ShownRow shown = m_cheques->shownRow();
     const QString title = m_cheques->value(ChequeTable::Description).toString();
     if (!Messages::ask(this, QStringLiteral(" آيا مايل هستيد چک مورد نظر به ليست بايگاني اضافه شود . "), title))
         return;
     QString error;
-    if (ChequeStatus::copyToArchive(m_database, m_cheques->currentId(), false, &error))
+    if (ChequeStatus::copyToArchive(m_database, shown, false, &error))
         Messages::show(this, QStringLiteral("به ليست بايگاني اضافه شد"));
     else
         Messages::show(this,

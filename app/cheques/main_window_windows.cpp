@@ -8,14 +8,19 @@
 #include "cheques/export_command.h"
 #include "data/data_control.h"
 #include "data/database.h"
+#include "data/failure_text.h"
+#include "data/register_copy.h"
 #include "expenses/expense_register.h"
 #include "reports/print_settings_dialog.h"
 #include "startup/about_window.h"
 #include "startup/list_font_window.h"
 #include "startup/owner_name_window.h"
 #include "startup/preferences_window.h"
+#include "startup/register_choice.h"
+#include "startup/register_window.h"
 #include "startup/reminder_window.h"
 #include "ui/data_grid.h"
+#include "ui/messages.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -74,6 +79,44 @@ void MainWindow::openRestore()
     RestoreWindow window(m_database, this);
     connect(&window, &RestoreWindow::restored, m_cheques, &DataControl::refresh);
     runModal(window);
+}
+
+void MainWindow::openRegisterChoice()
+{
+    // The register in use is shown, whether the settings or the command line named it.
+    RegisterWindow window(RegisterWindow::Purpose::Choose, m_database.location(), this);
+    runModal(window);
+}
+
+void MainWindow::moveRegister()
+{
+    // The other kind of register is offered: this PC's file moves to a server, and back.
+    RegisterLocation offered = m_database.location();
+    offered.server = !offered.server;
+    RegisterWindow window(RegisterWindow::Purpose::MoveTarget, offered, this);
+    if (runModal(window) != QDialog::Accepted)
+        return;
+    RegisterLocation chosen;
+    QString error;
+    if (!window.location(&chosen, &error))
+        return;
+    if (!chosen.server && !m_database.isServer()) {
+        Messages::show(this, QStringLiteral("دفتر هم‌اکنون در فایل همین رایانه است."),
+                       Messages::Icon::Warning);
+        return;
+    }
+    Database target(m_database.dataDir(), chosen);
+    if (RegisterChoice::open(target, this) == Database::OpenResult::Failed) {
+        Messages::show(this, target.errorText(), Messages::Icon::Critical);
+        return;
+    }
+    QStringList report;
+    if (!RegisterCopy::copy(m_database, target, RegisterCopy::Target::MustBeEmpty, &report, &error)) {
+        Messages::show(this, error, Messages::Icon::Critical);
+        return;
+    }
+    Messages::show(this, QStringLiteral("دفتر به %1 منتقل شد و ارقام هر جدول با این دفتر یکی است:\n%2")
+                             .arg(FailureText::quotedPath(target.filePath()), report.join(QLatin1Char('\n'))));
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)

@@ -29,7 +29,7 @@ RecordSource columnSearch(int choice, const QString& text)
             Name, column, QString(), Date,
             QStringLiteral("SELECT *  From T2 Where (kaviro_contains(%1 ,?) <> 0) And length(%1) > 0 order by Date")
                 .arg(column));
-        source.condition = QStringLiteral("length(%1) > 0").arg(column);
+        source.condition = QStringLiteral("length(CAST(%1 AS TEXT)) > 0").arg(column);
         return source;
     }
     return RecordSource::containing(

@@ -12,24 +12,47 @@ namespace ChequeStatus {
 
 namespace {
 
+const QString ChangedMeanwhile = QStringLiteral(
+    "این چک پس از آنکه در فهرست نشان داده شد، در رایانه دیگری تغییر کرده است؛ کاری روی آن انجام نشد. فهرست "
+    "دوباره خوانده می‌شود.");
+const QString RemovedMeanwhile = QStringLiteral(
+    "این چک پس از آنکه در فهرست نشان داده شد، در رایانه دیگری حذف یا بایگانی شده است؛ کاری روی آن انجام نشد. "
+    "فهرست دوباره خوانده می‌شود.");
+
 struct Cheque
 {
     QVariant bankKey, date, number, bank, amount, description, type, status;
 };
 
-bool readCheque(Database& database, qint64 id, Cheque* cheque, QString* error)
+// Reads the cheque as it is now; with the values it was shown with, only while it still holds them.
+bool readCheque(Database& database, const ShownRow& shown, Cheque* cheque, QString* error)
 {
     using namespace ChequeTable;
+    const SqlEngine& engine = database.engine();
     BoundQuery query(database.connection());
     const QStringList columns = {BankKey, Date, Number, Bank, Amount, Description, Type, Status};
-    if (!query.exec(QStringLiteral("SELECT %1 FROM %2 WHERE %3 = ?")
-                        .arg(columns.join(QLatin1String(", ")), Name, database.engine().rowIdentity()),
-                    {id})) {
+    QString sql = QStringLiteral("SELECT %1 FROM %2 WHERE %3 = ?")
+                      .arg(columns.join(QLatin1String(", ")), Name, engine.rowIdentity());
+    QVariantList binds = {shown.id};
+    for (const auto& field : shown.values) {
+        sql += QStringLiteral(" AND ") + engine.sameValue(engine.columnName(field.first));
+        binds << field.second;
+    }
+    if (!query.exec(sql, binds)) {
         *error = query.errorText();
         return false;
     }
     if (!query.next()) {
-        *error = QStringLiteral("این چک دیگر در فهرست چک‌ها نیست.");
+        if (shown.values.isEmpty()) {
+            *error = QStringLiteral("این چک دیگر در فهرست چک‌ها نیست.");
+            return false;
+        }
+        BoundQuery still(database.connection());
+        const bool there =
+            still.execOne(QStringLiteral("SELECT COUNT(*) FROM %1 WHERE %2 = ?").arg(Name, engine.rowIdentity()),
+                          {shown.id}) &&
+            still.value(0).toInt() > 0;
+        *error = there ? ChangedMeanwhile : RemovedMeanwhile;
         return false;
     }
     *cheque = {query.value(0), query.value(1), query.value(2), query.value(3),
@@ -68,18 +91,26 @@ bool appendArchiveCopy(Database& database, const Cheque& cheque, bool withType, 
 
 } // namespace
 
-bool setStatus(Database& database, qint64 id, const QString& status, QString* error)
+bool setStatus(Database& database, const ShownRow& shown, const QString& status, QString* error)
 {
     TableWriter cheques(database, ChequeTable::Name);
-    return kept(cheques, cheques.update(id, {{ChequeTable::Status, status}}), error);
+    if (cheques.update(shown, {{ChequeTable::Status, status}}))
+        return true;
+    if (error)
+        *error = cheques.changedMeanwhile()
+                     ? (cheques.errorText() == TableWriter::RemovedMeanwhile ? RemovedMeanwhile : ChangedMeanwhile)
+                     : cheques.errorText();
+    return false;
 }
 
-bool pass(Database& database, qint64 id, QString* error, bool* posted)
+bool pass(Database& database, const ShownRow& shown, QString* error, bool* posted)
 {
     bool ledgerLine = false;
     const bool done = transact(database, error, [&](QString* workError) {
         Cheque cheque;
-        if (!readCheque(database, id, &cheque, workError) || !setStatus(database, id, Passed, workError))
+        // Of two PCs passing the cheque at once, the second one's status change waits for the
+        // first and then finds the status it was shown gone, so that it writes nothing.
+        if (!readCheque(database, shown, &cheque, workError) || !setStatus(database, shown, Passed, workError))
             return false;
         // The type is compared as stored, after trimming; any other text posts nothing.
         const QString type = cheque.type.toString().trimmed();
@@ -101,23 +132,47 @@ bool pass(Database& database, qint64 id, QString* error, bool* posted)
     return done;
 }
 
-bool copyToArchive(Database& database, qint64 id, bool withType, QString* error)
+bool copyToArchive(Database& database, const ShownRow& shown, bool withType, QString* error)
 {
     return transact(database, error, [&](QString* workError) {
         Cheque cheque;
-        return readCheque(database, id, &cheque, workError) && appendArchiveCopy(database, cheque, withType, workError);
+        return readCheque(database, shown, &cheque, workError) &&
+               appendArchiveCopy(database, cheque, withType, workError);
     });
+}
+
+bool moveToArchive(Database& database, const ShownRow& shown, QString* error)
+{
+    return transact(database, error, [&](QString* workError) {
+        Cheque cheque;
+        if (!readCheque(database, shown, &cheque, workError) || !appendArchiveCopy(database, cheque, true, workError))
+            return false;
+        TableWriter cheques(database, ChequeTable::Name);
+        if (cheques.remove(shown))
+            return true;
+        *workError = cheques.changedMeanwhile() ? ChangedMeanwhile : cheques.errorText();
+        return false;
+    });
+}
+
+bool setStatus(Database& database, qint64 id, const QString& status, QString* error)
+{
+    return setStatus(database, ShownRow{id, {}}, status, error);
+}
+
+bool pass(Database& database, qint64 id, QString* error, bool* posted)
+{
+    return pass(database, ShownRow{id, {}}, error, posted);
+}
+
+bool copyToArchive(Database& database, qint64 id, bool withType, QString* error)
+{
+    return copyToArchive(database, ShownRow{id, {}}, withType, error);
 }
 
 bool moveToArchive(Database& database, qint64 id, QString* error)
 {
-    return transact(database, error, [&](QString* workError) {
-        Cheque cheque;
-        if (!readCheque(database, id, &cheque, workError) || !appendArchiveCopy(database, cheque, true, workError))
-            return false;
-        TableWriter cheques(database, ChequeTable::Name);
-        return kept(cheques, cheques.remove(id), workError);
-    });
+    return moveToArchive(database, ShownRow{id, {}}, error);
 }
 
 } // namespace ChequeStatus

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "data/table_writer.h"
+
 #include <QString>
 #include <QtGlobal>
 
@@ -32,5 +34,13 @@ bool copyToArchive(Database& database, qint64 id, bool withType, QString* error)
 // Copies cheque id, with its type, to the archive and deletes it from the active list.
 // When the copy cannot be written the cheque stays in the list.
 bool moveToArchive(Database& database, qint64 id, QString* error);
+
+// The same operations on a cheque as a list showed it: each is refused, with a Persian message
+// that says so, when another PC changed or removed the cheque since. Passing it twice at the same
+// moment from two PCs thus gives one status change and one ledger line.
+bool setStatus(Database& database, const ShownRow& shown, const QString& status, QString* error);
+bool pass(Database& database, const ShownRow& shown, QString* error, bool* posted = nullptr);
+bool copyToArchive(Database& database, const ShownRow& shown, bool withType, QString* error);
+bool moveToArchive(Database& database, const ShownRow& shown, QString* error);
 
 } // namespace ChequeStatus

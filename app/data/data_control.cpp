@@ -50,8 +50,13 @@ bool DataControl::searchFromIndex(bool* done)
     SearchIndex& index = m_database.searchIndex();
     if (!index.ready(db, key)) {
         // Until the column is in memory the database answers; the next keystrokes will not wait.
+        // An engine that would scan every row for it waits for the column instead, which is sooner.
         index.warm(db, key);
-        return true;
+        if (!m_database.engine().searchesFasterFromMemory())
+            return true;
+        index.wait();
+        if (!index.ready(db, key))
+            return true;
     }
     SearchIndex::Result result = index.find(nonNullText(m_source.searchText));
     const int count = static_cast<int>(result.ids.size());
@@ -150,9 +155,53 @@ qint64 DataControl::currentId() const
     return hasCurrent() ? m_model->rowId(m_current) : -1;
 }
 
+ShownRow DataControl::shownRow() const
+{
+    ShownRow shown;
+    if (!hasCurrent())
+        return shown;
+    shown.id = m_model->rowId(m_current);
+    for (int column = 0; column < m_model->columnCount(); ++column)
+        shown.values << qMakePair(m_model->headerData(column, Qt::Horizontal).toString(),
+                                  m_model->value(m_current, column));
+    return shown;
+}
+
+bool DataControl::reread()
+{
+    // The rows kept in view are looked for this far either side of their place, so that a large
+    // register is not read through to find one row.
+    constexpr int SearchedRows = 1000;
+    const int row = m_current;
+    const qint64 id = currentId();
+    if (!requery())
+        return false;
+    int next = qMin(row, m_count - 1);
+    if (id >= 0 && m_model->rowId(next) != id) {
+        for (int distance = 1; distance <= SearchedRows; ++distance) {
+            if (row - distance >= 0 && row - distance < m_count && m_model->rowId(row - distance) == id) {
+                next = row - distance;
+                break;
+            }
+            if (row + distance < m_count && m_model->rowId(row + distance) == id) {
+                next = row + distance;
+                break;
+            }
+            if (row - distance < 0 && row + distance >= m_count)
+                break;
+        }
+    }
+    // The row is set anew even where its number stays, so that the windows show its new values.
+    m_current = -1;
+    setCurrentRow(next);
+    emit refreshed();
+    return true;
+}
+
 bool DataControl::keep(bool ok, const TableWriter& writer)
 {
     m_error = writer.errorText();
+    m_changedMeanwhile = writer.changedMeanwhile();
     return ok;
 }
 
@@ -172,4 +221,16 @@ bool DataControl::deleteRow(qint64 id)
 {
     TableWriter writer(m_database, m_source.table);
     return keep(writer.remove(id), writer);
+}
+
+bool DataControl::updateRow(const ShownRow& shown, const Fields& fields)
+{
+    TableWriter writer(m_database, m_source.table);
+    return keep(writer.update(shown, fields), writer);
+}
+
+bool DataControl::deleteRow(const ShownRow& shown)
+{
+    TableWriter writer(m_database, m_source.table);
+    return keep(writer.remove(shown), writer);
 }

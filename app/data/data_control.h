@@ -46,15 +46,26 @@ public:
     void moveLast() { setCurrentRow(m_count - 1); }
     QVariant value(const QString& column) const;
     qint64 currentId() const;
+    // The current row as the list shows it, for a change that must not overwrite what another PC
+    // changed since (see TableWriter); no identity when there is no current row.
+    ShownRow shownRow() const;
+
+    // Reads the rows again after someone else wrote, keeping the current row on the same row
+    // where it is still listed (near where it was) and its place otherwise.
+    bool reread();
 
     // Writes to the record source's table.
     bool addRow(const Fields& fields, qint64* newId = nullptr);
     bool updateRow(qint64 id, const Fields& fields);
     bool deleteRow(qint64 id);
-    bool updateCurrent(const Fields& fields) { return updateRow(currentId(), fields); }
-    bool deleteCurrent() { return deleteRow(currentId()); }
+    bool updateRow(const ShownRow& shown, const Fields& fields);
+    bool deleteRow(const ShownRow& shown);
+    bool updateCurrent(const Fields& fields) { return updateRow(shownRow(), fields); }
+    bool deleteCurrent() { return deleteRow(shownRow()); }
 
     QString errorText() const { return m_error; }
+    // True when the last write refused a row that another PC changed or removed meanwhile.
+    bool changedMeanwhile() const { return m_changedMeanwhile; }
 
     // Starts reading, in the background, what a search in the source's column needs, so that
     // the first letters typed into the search box do not wait for it. Only the table, the
@@ -80,4 +91,5 @@ private:
     double m_total = 0;
     int m_current = -1;
     QString m_error;
+    bool m_changedMeanwhile = false;
 };

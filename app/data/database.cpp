@@ -2,6 +2,7 @@
 
 #include "data/complete_file.h"
 #include "data/failure_text.h"
+#include "data/postgres_engine.h"
 #include "data/schema.h"
 #include "data/search_index.h"
 #include "data/sqlite_engine.h"
@@ -9,7 +10,9 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
+#include <QSqlDriver>
 #include <QSqlError>
+#include <QTimer>
 #include <QUuid>
 
 #include <cerrno>
@@ -51,11 +54,16 @@ QString quoted(const QString& path)
 
 } // namespace
 
-Database::Database(const QString& dataDir)
+Database::Database(const QString& dataDir, const RegisterLocation& location)
     : m_dataDir(QDir(dataDir).absolutePath()),
       m_connectionName(QStringLiteral("kaviro-") + QUuid::createUuid().toString(QUuid::WithoutBraces)),
-      m_engine(std::make_unique<SqliteEngine>())
-{}
+      m_location(location)
+{
+    if (location.server)
+        m_engine = std::make_unique<PostgresEngine>(location.connectOptions());
+    else
+        m_engine = std::make_unique<SqliteEngine>();
+}
 
 Database::~Database()
 {
@@ -83,7 +91,16 @@ QString Database::locateFile(const QString& dataDir)
 bool Database::openConnection()
 {
     QSqlDatabase db = QSqlDatabase::addDatabase(m_engine->driverName(), m_connectionName);
-    db.setDatabaseName(m_filePath);
+    if (m_location.server) {
+        db.setHostName(m_location.host);
+        db.setPort(m_location.port);
+        db.setUserName(m_location.user);
+        // An empty password leaves libpq to find one in ~/.pgpass.
+        db.setPassword(m_location.password);
+        db.setDatabaseName(m_location.database);
+    } else {
+        db.setDatabaseName(m_filePath);
+    }
     db.setConnectOptions(m_engine->connectOptions(false));
     return startConnection(db);
 }
@@ -92,7 +109,10 @@ bool Database::startConnection(QSqlDatabase& db)
 {
     if (!db.open()) {
         m_error = FailureText::withDetail(
-            QStringLiteral("فایل بانک اطلاعاتی %1 باز نمی‌شود.").arg(quoted(m_filePath)),
+            m_location.server ? QStringLiteral("بانک اطلاعاتی سرور %1 باز نمی‌شود.")
+                                    .arg(quoted(m_filePath))
+                              : QStringLiteral("فایل بانک اطلاعاتی %1 باز نمی‌شود.")
+                                    .arg(quoted(m_filePath)),
             db.lastError().text());
         return false;
     }
@@ -103,7 +123,7 @@ bool Database::startConnection(QSqlDatabase& db)
 bool Database::hasAllTables()
 {
     QString error;
-    const QStringList problems = Schema::problems(connection(), &error);
+    const QStringList problems = m_engine->schemaProblems(connection(), &error);
     if (!error.isEmpty()) {
         m_error = FailureText::withDetail(
             QStringLiteral("فایل بانک اطلاعاتی %1 خوانده نمی‌شود.")
@@ -135,10 +155,50 @@ int Database::removeLeftovers(const QString& dataDir)
     return removed;
 }
 
+Database::OpenResult Database::openServer()
+{
+    m_filePath = m_location.uri();
+    if (!openConnection()) {
+        close();
+        return OpenResult::Failed;
+    }
+    QString error;
+    const bool empty = m_engine->isEmpty(connection(), &error);
+    if (!error.isEmpty()) {
+        m_error = FailureText::withDetail(
+            QStringLiteral("بانک اطلاعاتی سرور %1 خوانده نمی‌شود.")
+                .arg(quoted(m_filePath)),
+            error);
+        close();
+        return OpenResult::Failed;
+    }
+    if (empty) {
+        QSqlDatabase db = connection();
+        if (!m_engine->createSchema(db, &error)) {
+            m_error = FailureText::withDetail(
+                QStringLiteral(
+                    "جدول‌های دفتر چک در بانک اطلاعاتی سرور %1 ساخته نشد.")
+                    .arg(quoted(m_filePath)),
+                error);
+            close();
+            return OpenResult::Failed;
+        }
+        return OpenResult::Created;
+    }
+    // A database that holds something else is refused and left as it is.
+    if (!hasAllTables()) {
+        close();
+        return OpenResult::Failed;
+    }
+    return OpenResult::Opened;
+}
+
 Database::OpenResult Database::open()
 {
     close();
     m_error.clear();
+    if (m_location.server)
+        return openServer();
     if (!QDir().mkpath(m_dataDir)) {
         m_error = QStringLiteral("پوشه اطلاعات %1 ساخته نمی‌شود.").arg(quoted(m_dataDir));
         return OpenResult::Failed;
@@ -169,7 +229,7 @@ Database::OpenResult Database::open()
         QString error;
         const bool created = [&] {
             QSqlDatabase db = connection();
-            return Schema::create(db, &error);
+            return m_engine->createSchema(db, &error);
         }();
         if (!created) {
             m_error = FailureText::withDetail(
@@ -191,6 +251,7 @@ Database::OpenResult Database::open()
 
 void Database::close()
 {
+    m_watcher.reset();
     if (QSqlDatabase::contains(m_connectionName)) {
         {
             QSqlDatabase db = QSqlDatabase::database(m_connectionName, false);
@@ -232,6 +293,24 @@ bool Database::resume()
     return true;
 }
 
+bool Database::reconnect()
+{
+    m_searchIndex.reset();
+    if (!QSqlDatabase::contains(m_connectionName))
+        return open() != OpenResult::Failed;
+    QSqlDatabase db = connection();
+    db.close();
+    m_error.clear();
+    return startConnection(db);
+}
+
+ChangeWatcher& Database::changes()
+{
+    if (!m_watcher)
+        m_watcher = std::make_unique<ChangeWatcher>(*this);
+    return *m_watcher;
+}
+
 bool Database::isOpen() const
 {
     return QSqlDatabase::contains(m_connectionName) && connection().isOpen();
@@ -244,6 +323,9 @@ QSqlDatabase Database::connection() const
 
 bool Database::fileStillInPlace() const
 {
+    // A server keeps its own files.
+    if (m_location.server)
+        return isOpen();
     return m_inode != 0 && inodeOf(m_filePath) == m_inode;
 }
 
@@ -255,7 +337,10 @@ bool Database::inTransaction(const std::function<bool()>& work, QString* error)
             *error = db.lastError().text();
         return false;
     }
-    if (!work()) {
+    m_inTransaction = true;
+    const bool worked = work();
+    m_inTransaction = false;
+    if (!worked) {
         db.rollback();
         return false;
     }
@@ -266,4 +351,93 @@ bool Database::inTransaction(const std::function<bool()>& work, QString* error)
         return false;
     }
     return true;
+}
+
+namespace {
+
+// Often enough that another PC's change shows within two seconds.
+constexpr int LookIntervalMs = 1000;
+
+const QString LostText = QStringLiteral("ارتباط با سرور بانک اطلاعاتی %1 قطع شد.") + QLatin1Char(' ') +
+                         QStringLiteral("آنچه نوشته‌اید در پنجره‌ها می‌ماند؛") +
+                         QLatin1Char(' ') +
+                         QStringLiteral("برنامه پیوسته دوباره وصل می‌شود.");
+
+} // namespace
+
+ChangeWatcher::ChangeWatcher(Database& database) : m_database(database), m_timer(new QTimer(this))
+{
+    m_timer->setInterval(LookIntervalMs);
+    connect(m_timer, &QTimer::timeout, this, &ChangeWatcher::look);
+    m_timer->start();
+    m_state = m_database.engine().othersState(m_database.connection());
+    subscribe();
+}
+
+void ChangeWatcher::subscribe()
+{
+    const QString channel = m_database.engine().changeNotification();
+    if (channel.isEmpty() || !m_database.isOpen())
+        return;
+    QSqlDriver* driver = m_database.connection().driver();
+    if (!driver->subscribedToNotifications().contains(channel) && !driver->subscribeToNotification(channel))
+        return;
+    if (m_subscribed != channel) {
+        connect(driver, &QSqlDriver::notification, this,
+                [this](const QString& name, QSqlDriver::NotificationSource source, const QVariant&) {
+                    if (source == QSqlDriver::OtherSource)
+                        onNotification(name);
+                });
+        m_subscribed = channel;
+    }
+}
+
+void ChangeWatcher::onNotification(const QString& name)
+{
+    if (name == m_subscribed)
+        emit changedElsewhere();
+}
+
+void ChangeWatcher::look()
+{
+    if (!m_database.isOpen() && !m_lost)
+        return;
+    const SqlEngine& engine = m_database.engine();
+    if (m_lost) {
+        // A server out of reach may hold each try for the connection's time-out: tried less often.
+        constexpr int TicksBetweenTries = 5;
+        if (++m_ticksLost % TicksBetweenTries != 1 && !m_tryAtOnce)
+            return;
+        m_tryAtOnce = false;
+        if (!m_database.reconnect())
+            return;
+        m_lost = false;
+        m_subscribed.clear();
+        subscribe();
+        m_state = engine.othersState(m_database.connection());
+        emit reconnected();
+        // What the other PCs wrote meanwhile was not heard.
+        emit changedElsewhere();
+        return;
+    }
+    // A transaction of this PC's own is not looked into.
+    if (m_database.inOwnTransaction())
+        return;
+    const QString state = engine.othersState(m_database.connection());
+    if (state.isEmpty()) {
+        // Only a server goes away under a connection that was open.
+        if (!m_database.isServer())
+            return;
+        m_lost = true;
+        m_ticksLost = 0;
+        m_tryAtOnce = true;
+        const QString text = LostText.arg(FailureText::quotedPath(m_database.filePath()));
+        emit lost(FailureText::withDetail(text, m_database.connection().lastError().text()));
+        return;
+    }
+    // The server tells of other PCs' writes itself; the local file's state is its data version,
+    // which this PC's own writes do not move.
+    if (m_subscribed.isEmpty() && state != m_state)
+        emit changedElsewhere();
+    m_state = state;
 }

@@ -1,13 +1,50 @@
 #pragma once
 
+#include "data/register_location.h"
+
+#include <QObject>
 #include <QSqlDatabase>
 #include <QString>
 
 #include <functional>
 #include <memory>
 
+class QTimer;
 class SearchIndex;
 class SqlEngine;
+class Database;
+
+// Tells the windows of one PC what the other PCs do to the register they share: a write of
+// another connection (a notification of the server, or the local file's data version, looked at
+// every second), and a connection lost and found again.
+class ChangeWatcher : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit ChangeWatcher(Database& database);
+    // Looks once, as the timer does.
+    void look();
+    bool connectionLost() const { return m_lost; }
+
+signals:
+    void changedElsewhere();
+    // text says in Persian what was lost; the program keeps trying to reconnect.
+    void lost(const QString& text);
+    void reconnected();
+
+private:
+    void subscribe();
+    void onNotification(const QString& name);
+
+    Database& m_database;
+    QTimer* m_timer;
+    QString m_state;
+    QString m_subscribed;
+    bool m_lost = false;
+    int m_ticksLost = 0;
+    bool m_tryAtOnce = false;
+};
 
 // The database file "dbase.mdb" of a data folder and the program's one connection to it.
 // Every window's data control reads and writes through this connection, so that a
@@ -24,7 +61,7 @@ public:
         Failed
     };
 
-    explicit Database(const QString& dataDir);
+    explicit Database(const QString& dataDir, const RegisterLocation& location = RegisterLocation::localFile());
     ~Database();
     Database(const Database&) = delete;
     Database& operator=(const Database&) = delete;
@@ -53,8 +90,18 @@ public:
     static int removeLeftovers(const QString& dataDir);
 
     QSqlDatabase connection() const;
+    // Where the register is: this PC's file or a server.
+    const RegisterLocation& location() const { return m_location; }
+    bool isServer() const { return m_location.server; }
+    // The server's password, asked of the user; used from the next open().
+    void setPassword(const QString& password) { m_location.password = password; }
+    // Closes and opens the connection again, after the server was gone.
+    bool reconnect();
+    // The watcher of this register's changes by other PCs, made at the first call.
+    ChangeWatcher& changes();
     // The engine-specific pieces of the statements run on this connection.
     const SqlEngine& engine() const { return *m_engine; }
+    // The file of the register, or the server's URI (without its password) for a server.
     QString filePath() const { return m_filePath; }
     QString dataDir() const { return m_dataDir; }
     QString errorText() const { return m_error; }
@@ -69,9 +116,12 @@ public:
 
     // Runs work inside one transaction; commits when it returns true, rolls back otherwise.
     bool inTransaction(const std::function<bool()>& work, QString* error = nullptr);
+    bool inOwnTransaction() const { return m_inTransaction; }
 
 private:
     bool openConnection();
+    OpenResult openServer();
+    bool checkTables(bool* empty);
     bool startConnection(QSqlDatabase& db);
     bool hasAllTables();
 
@@ -82,4 +132,7 @@ private:
     quint64 m_inode = 0;
     std::unique_ptr<SqlEngine> m_engine;
     std::unique_ptr<SearchIndex> m_searchIndex;
+    RegisterLocation m_location;
+    std::unique_ptr<ChangeWatcher> m_watcher;
+    bool m_inTransaction = false;
 };

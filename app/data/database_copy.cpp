@@ -3,6 +3,7 @@
 #include "data/complete_file.h"
 #include "data/database.h"
 #include "data/failure_text.h"
+#include "data/register_copy.h"
 #include "data/schema.h"
 
 #include <QDir>
@@ -11,6 +12,7 @@
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QTemporaryDir>
 #include <QUuid>
 
 namespace DatabaseCopy {
@@ -134,8 +136,58 @@ bool copyFile(const QString& source, const QString& target, QString* error, cons
     return true;
 }
 
+// A server register is backed up as a local register file of the six tables, so that every
+// backup restores on either engine: written in a folder of its own, then copied into place as
+// any backup is.
+bool backupServer(Database& database, const QString& target, QString* error)
+{
+    QTemporaryDir work;
+    if (!work.isValid()) {
+        setError(error, QStringLiteral("پوشه کار برای نسخه پشتیبان ساخته نمی‌شود."));
+        return false;
+    }
+    {
+        Database local(work.path());
+        if (local.open() != Database::OpenResult::Created) {
+            setError(error, local.errorText());
+            return false;
+        }
+        if (!RegisterCopy::copy(database, local, RegisterCopy::Target::MustBeEmpty, nullptr, error))
+            return false;
+    }
+    const CompleteFile::Check sound = [](const QString& copy, QString* reason) {
+        const Problem problem = inspectFile(copy, registerProblems);
+        *reason = FailureText::withDetail(
+            QStringLiteral("نسخه نوشته شده با دفتر سرور یکی نبود: %1").arg(problem.reason), problem.detail);
+        return problem.none();
+    };
+    return copyFile(Database::locateFile(work.path()), target, error, sound);
+}
+
+// A backup file restored into a server register: checked as any backup, then its rows replace
+// the server's in one transaction, which the other PCs' lists follow.
+bool restoreServer(Database& database, const QString& backupPath, QString* error)
+{
+    QTemporaryDir work;
+    if (!work.isValid()) {
+        setError(error, QStringLiteral("پوشه کار برای بازیابی ساخته نمی‌شود."));
+        return false;
+    }
+    // The backup is read from a copy, so that the file the user chose is never opened for writing.
+    if (!copyFile(backupPath, Database::locateFile(work.path()), error))
+        return false;
+    Database local(work.path());
+    if (local.open() != Database::OpenResult::Opened) {
+        setError(error, local.errorText());
+        return false;
+    }
+    return RegisterCopy::copy(local, database, RegisterCopy::Target::Replace, nullptr, error);
+}
+
 bool backup(Database& database, const QString& target, QString* error)
 {
+    if (database.isServer())
+        return backupServer(database, target, error);
     const QString source = databaseFileOf(database);
     if (!QFileInfo(source).isFile()) {
         setError(error, QStringLiteral("فایل بانک اطلاعاتی %1 پیدا نشد.").arg(quoted(source)));
@@ -215,6 +267,8 @@ bool restore(Database& database, const QString& backupPath, QString* error)
 {
     if (!isDatabaseFile(backupPath, error))
         return false;
+    if (database.isServer())
+        return restoreServer(database, backupPath, error);
     const QString target = databaseFileOf(database);
     database.suspend();
 

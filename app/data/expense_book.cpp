@@ -173,7 +173,8 @@ bool ExpenseBook::show(const RecordSource& filter, Order order)
         source.order = Amount;
         source.orderReading = AmountReading::TypedText;
         source.sql = source.sql.trimmed() + QStringLiteral(" order by ") +
-                     m_database.engine().amount(Amount, AmountReading::TypedText) + QStringLiteral(", rowid");
+                     m_database.engine().amount(Amount, AmountReading::TypedText) + QStringLiteral(", ") +
+                     m_database.engine().rowIdentity();
         break;
     }
     m_entries->setRecordSource(source);

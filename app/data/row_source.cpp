@@ -4,7 +4,9 @@
 #include "data/database.h"
 #include "data/record_source.h"
 #include "data/sql_engine.h"
+#include "data/sqlite_engine.h"
 
+#include <QRegularExpression>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
@@ -43,8 +45,10 @@ QVariant QueryRowSource::value(int column) const
 
 std::unique_ptr<RowSource> rowsOf(Database& database, const RecordSource& source)
 {
-    return std::make_unique<QueryRowSource>(database.connection(), database.engine().listStatement(source, {}, false),
-                                            source.binds());
+    auto rows = std::make_unique<QueryRowSource>(database.connection(),
+                                                 database.engine().listStatement(source, {}, false), source.binds());
+    rows->setEngine(&database.engine());
+    return rows;
 }
 
 // First the longest rows, a few times as many as asked, which SQLite finds without sorting
@@ -52,15 +56,20 @@ std::unique_ptr<RowSource> rowsOf(Database& database, const RecordSource& source
 // of a few values repeated (banks, kinds) gives too few, and is asked again for its distinct values.
 std::optional<QVariantList> QueryRowSource::longestValues(const QString& column, int count)
 {
-    // In brackets a name is always a column: SQLite takes an unknown "name" for a text.
-    if (column.contains(QLatin1Char(']')) || count <= 0)
+    // The name goes into the statement: it has to be a plain name, quoted by the engine.
+    static const QRegularExpression plain(QStringLiteral("^[A-Za-z_][A-Za-z0-9_]*$"));
+    if (!plain.match(column).hasMatch() || count <= 0)
         return std::nullopt;
-    const QString quoted = QLatin1Char('[') + column + QLatin1Char(']');
+    // A source made without its engine runs on the local file, as every source did before.
+    static const SqliteEngine localFile;
+    const SqlEngine& engine = m_engine ? *m_engine : localFile;
+    const QString quoted = engine.columnName(column);
+    const QString asText = engine.asText(quoted);
     const int rows = count * 8;
     auto ask = [&](const QString& shape, int limit) -> std::optional<QVariantList> {
         QSqlQuery query(m_db);
         query.setForwardOnly(true);
-        if (!query.prepare(shape.arg(quoted, m_sql)))
+        if (!query.prepare(shape.arg(quoted, m_sql, asText)))
             return std::nullopt;
         for (const QVariant& value : m_binds)
             query.addBindValue(value);
@@ -75,7 +84,7 @@ std::optional<QVariantList> QueryRowSource::longestValues(const QString& column,
         return values;
     };
     const std::optional<QVariantList> longest =
-        ask(QStringLiteral("SELECT %1 FROM (%2) ORDER BY length(%1) DESC LIMIT ?"), rows);
+        ask(QStringLiteral("SELECT %1 FROM (%2) AS listed ORDER BY length(%3) DESC LIMIT ?"), rows);
     if (!longest)
         return std::nullopt;
     QVariantList distinct;
@@ -87,5 +96,8 @@ std::optional<QVariantList> QueryRowSource::longestValues(const QString& column,
     }
     if (longest->size() < rows)
         return distinct;
-    return ask(QStringLiteral("SELECT DISTINCT %1 FROM (%2) ORDER BY length(%1) DESC LIMIT ?"), count);
+    return ask(
+        QStringLiteral("SELECT %1 FROM (SELECT DISTINCT %1 FROM (%2) AS listed) AS distinctly ORDER BY length(%3) "
+                       "DESC LIMIT ?"),
+        count);
 }

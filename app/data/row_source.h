@@ -10,6 +10,7 @@
 
 class BoundQuery;
 class Database;
+class SqlEngine;
 struct RecordSource;
 
 // Rows read one after another from the first, as a printed report needs them: it walks them
@@ -54,8 +55,11 @@ public:
     QString errorText() const override { return m_error; }
     // Asked of the database over the same query, which finds them without handing over the rows.
     std::optional<QVariantList> longestValues(const QString& column, int count) override;
+    // The engine the query runs on; without it, the local file's.
+    void setEngine(const SqlEngine* engine) { m_engine = engine; }
 
 private:
+    const SqlEngine* m_engine = nullptr;
     QSqlDatabase m_db;
     QString m_sql;
     QVariantList m_binds;

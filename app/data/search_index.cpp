@@ -22,9 +22,22 @@ struct SearchIndex::Snapshot
 
 namespace {
 
+// What opens a second connection to the database of the first, taken on the thread of the first.
+struct Recipe
+{
+    QString driver, database, host, user, password, options;
+    int port = -1;
+};
+
+Recipe recipeOf(const SqlEngine& engine, const QSqlDatabase& db)
+{
+    return {db.driverName(), db.databaseName(),           db.hostName(), db.userName(),
+            db.password(),   engine.connectOptions(true), db.port()};
+}
+
 // Reads the snapshot on a connection of its own, read-only, so it can run beside the
 // window's connection. A failure gives no snapshot and the search stays with the database.
-std::shared_ptr<const SearchIndex::Snapshot> readSnapshot(const SqlEngine& engine, const QString& file,
+std::shared_ptr<const SearchIndex::Snapshot> readSnapshot(const SqlEngine& engine, const Recipe& recipe,
                                                           const SearchIndex::Key& key, const QString& state)
 {
     auto snapshot = std::make_shared<SearchIndex::Snapshot>();
@@ -33,9 +46,13 @@ std::shared_ptr<const SearchIndex::Snapshot> readSnapshot(const SqlEngine& engin
     const QString name = QStringLiteral("kaviro-search-") + QUuid::createUuid().toString(QUuid::WithoutBraces);
     bool ok = false;
     {
-        QSqlDatabase db = QSqlDatabase::addDatabase(engine.driverName(), name);
-        db.setDatabaseName(file);
-        db.setConnectOptions(engine.connectOptions(true));
+        QSqlDatabase db = QSqlDatabase::addDatabase(recipe.driver, name);
+        db.setDatabaseName(recipe.database);
+        db.setHostName(recipe.host);
+        db.setPort(recipe.port);
+        db.setUserName(recipe.user);
+        db.setPassword(recipe.password);
+        db.setConnectOptions(recipe.options);
         if (db.open()) {
             engine.setUp(db, true);
             snapshot->offsets.assign(1, 0);
@@ -87,7 +104,7 @@ void SearchIndex::warm(const QSqlDatabase& db, const Key& key)
     m_snapshot.reset(); // it will not answer again, and a large register should not hold two
     m_pendingKey = key;
     m_pendingState = state;
-    m_pending = std::async(std::launch::async, readSnapshot, std::cref(m_engine), db.databaseName(), key, state);
+    m_pending = std::async(std::launch::async, readSnapshot, std::cref(m_engine), recipeOf(m_engine, db), key, state);
 }
 
 bool SearchIndex::ready(const QSqlDatabase& db, const Key& key)

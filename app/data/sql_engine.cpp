@@ -12,6 +12,17 @@ QString SqlEngine::quoted(const QString& identifier)
     return QLatin1Char('"') + identifier + QLatin1Char('"');
 }
 
+QString SqlEngine::selectColumns(const QString& table) const
+{
+    Q_UNUSED(table);
+    return QStringLiteral("*");
+}
+
+QString SqlEngine::columnName(const QString& column) const
+{
+    return quoted(column);
+}
+
 QString SqlEngine::whereClause(const RecordSource& source) const
 {
     QStringList parts;
@@ -45,14 +56,14 @@ QString SqlEngine::sortExpression(const QString& table, const QString& sort) con
 
 QString SqlEngine::listStatement(const RecordSource& source, const QString& sort, bool withIdentity) const
 {
-    QString sql = withIdentity
-                      ? QStringLiteral("SELECT %1 AS %2, * FROM %3").arg(rowIdentity(), IdentityAlias, source.table)
-                      : QStringLiteral("SELECT * FROM %1").arg(source.table);
+    QString sql = withIdentity ? QStringLiteral("SELECT %1 AS %2, %3 FROM %4")
+                                     .arg(rowIdentity(), IdentityAlias, selectColumns(source.table), source.table)
+                               : QStringLiteral("SELECT %1 FROM %2").arg(selectColumns(source.table), source.table);
     sql += whereClause(source);
     const QString order = sort.isEmpty() ? orderExpression(source) : sortExpression(source.table, sort);
     // Rows that tie in the order come in the order they were added.
     if (!order.isEmpty())
-        sql += QStringLiteral(" ORDER BY ") + order + QStringLiteral(", ") + rowIdentity();
+        sql += QStringLiteral(" ORDER BY ") + orderTerm(order) + QStringLiteral(", ") + rowIdentity();
     else if (!listsInInsertOrder())
         sql += QStringLiteral(" ORDER BY ") + rowIdentity();
     return sql;
@@ -73,47 +84,74 @@ QString SqlEngine::rowsByIdentity(const QString& table, int count) const
     const QString where =
         marks.isEmpty() ? QStringLiteral("0 = 1")
                         : rowIdentity() + QStringLiteral(" IN (") + marks.join(QLatin1Char(',')) + QLatin1Char(')');
-    return QStringLiteral("SELECT %1 AS %2, * FROM %3 WHERE %4").arg(rowIdentity(), IdentityAlias, table, where);
+    return QStringLiteral("SELECT %1 AS %2, %3 FROM %4 WHERE %5")
+        .arg(rowIdentity(), IdentityAlias, selectColumns(table), table, where);
 }
 
 QString SqlEngine::columnSnapshot(const QString& table, const QString& column, const QString& order,
                                   const QString& totalExpression) const
 {
-    return QStringLiteral("SELECT %1, %2, %3 FROM %4 ORDER BY %5, %1")
+    // Named apart from the table's columns, so that the order's names can only be the table's.
+    return QStringLiteral("SELECT %1, %2 AS searched_text, %3 AS searched_total FROM %4 ORDER BY %5, %1")
         .arg(rowIdentity(), asText(column), totalExpression.isEmpty() ? QStringLiteral("0") : totalExpression, table,
-             order);
+             orderTerm(order));
 }
 
 QString SqlEngine::distinctValues(const QString& table, const QString& column) const
 {
-    return QStringLiteral("select Distinct %1 from %2 order by %3").arg(column, table, wordOrder(column));
+    // The distinct values are ordered outside, where the order may name more than the column.
+    return QStringLiteral("SELECT %1 FROM (SELECT DISTINCT %1 FROM %2) AS distinctly ORDER BY %3")
+        .arg(column, table, orderTerm(wordOrder(column)));
 }
 
 QString SqlEngine::insertStatement(const QString& table, const QStringList& columns) const
 {
+    const QString returning = insertReturnsIdentity() ? QStringLiteral(" RETURNING ") + rowIdentity() : QString();
     if (columns.isEmpty())
-        return QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(table);
+        return QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(table) + returning;
     QStringList names;
     QStringList marks;
     for (const QString& column : columns) {
-        names << quoted(column);
+        names << columnName(column);
         marks << QStringLiteral("?");
     }
     return QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
-        .arg(table, names.join(QLatin1String(", ")), marks.join(QLatin1String(", ")));
+               .arg(table, names.join(QLatin1String(", ")), marks.join(QLatin1String(", "))) +
+           returning;
 }
 
 QString SqlEngine::updateStatement(const QString& table, const QStringList& columns) const
 {
-    QStringList sets;
-    for (const QString& column : columns)
-        sets << quoted(column) + QStringLiteral(" = ?");
-    return QStringLiteral("UPDATE %1 SET %2 WHERE %3 = ?").arg(table, sets.join(QLatin1String(", ")), rowIdentity());
+    return updateStatement(table, columns, {});
 }
 
 QString SqlEngine::deleteStatement(const QString& table) const
 {
-    return QStringLiteral("DELETE FROM %1 WHERE %2 = ?").arg(table, rowIdentity());
+    return deleteStatement(table, {});
+}
+
+QString SqlEngine::unchangedClause(const QStringList& unchanged) const
+{
+    QString clause;
+    for (const QString& column : unchanged)
+        clause += QStringLiteral(" AND ") + sameValue(columnName(column));
+    return clause;
+}
+
+QString SqlEngine::updateStatement(const QString& table, const QStringList& columns, const QStringList& unchanged) const
+{
+    QStringList sets;
+    for (const QString& column : columns)
+        sets << columnName(column) + QStringLiteral(" = ?");
+    return QStringLiteral("UPDATE %1 SET %2 WHERE ").arg(table, sets.join(QLatin1String(", "))) +
+           unchangedClause(unchanged).mid(5) + (unchanged.isEmpty() ? QString() : QStringLiteral(" AND ")) +
+           rowIdentity() + QStringLiteral(" = ?");
+}
+
+QString SqlEngine::deleteStatement(const QString& table, const QStringList& unchanged) const
+{
+    return QStringLiteral("DELETE FROM %1 WHERE ").arg(table) + unchangedClause(unchanged).mid(5) +
+           (unchanged.isEmpty() ? QString() : QStringLiteral(" AND ")) + rowIdentity() + QStringLiteral(" = ?");
 }
 
 void SqlEngine::appendSearchForm(QByteArray& out, const char* text, size_t size) const

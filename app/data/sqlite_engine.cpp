@@ -1,5 +1,6 @@
 #include "data/sqlite_engine.h"
 
+#include "data/schema.h"
 #include "data/sqlite_functions.h"
 #include "words/persian_text.h"
 
@@ -44,9 +45,47 @@ QString SqliteEngine::changeState(const QSqlDatabase& db) const
     return changes + QLatin1Char('/') + query.value(0).toString();
 }
 
+QString SqliteEngine::othersState(const QSqlDatabase& db) const
+{
+    QSqlQuery query(db);
+    if (!query.exec(QStringLiteral("PRAGMA data_version")) || !query.next())
+        return {};
+    return query.value(0).toString();
+}
+
 QString SqliteEngine::rowIdentity() const
 {
     return QStringLiteral("rowid");
+}
+
+QString SqliteEngine::columnName(const QString& column) const
+{
+    // In brackets a name is always a column: SQLite takes an unknown "name" for a text.
+    return QLatin1Char('[') + column + QLatin1Char(']');
+}
+
+QString SqliteEngine::sameValue(const QString& column) const
+{
+    return column + QStringLiteral(" IS ?");
+}
+
+bool SqliteEngine::createSchema(QSqlDatabase& db, QString* error) const
+{
+    return Schema::create(db, error);
+}
+
+QStringList SqliteEngine::schemaProblems(const QSqlDatabase& db, QString* error) const
+{
+    return Schema::problems(db, error);
+}
+
+bool SqliteEngine::isEmpty(const QSqlDatabase& db, QString* error) const
+{
+    QString readError;
+    const QStringList missing = Schema::missingTables(db, &readError);
+    if (error)
+        *error = readError;
+    return readError.isEmpty() && missing.size() == Schema::tableNames().size();
 }
 
 QString SqliteEngine::contains(const QString& column) const

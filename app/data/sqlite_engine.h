@@ -15,8 +15,14 @@ public:
     QString connectOptions(bool readOnly) const override;
     void setUp(QSqlDatabase& db, bool background) const override;
     QString changeState(const QSqlDatabase& db) const override;
+    QString othersState(const QSqlDatabase& db) const override;
 
     QString rowIdentity() const override;
+    QString columnName(const QString& column) const override;
+    QString sameValue(const QString& column) const override;
+    bool createSchema(QSqlDatabase& db, QString* error) const override;
+    QStringList schemaProblems(const QSqlDatabase& db, QString* error) const override;
+    bool isEmpty(const QSqlDatabase& db, QString* error) const override;
     QString contains(const QString& column) const override;
     QString sameText(const QString& column) const override;
     QString searchForm(const QString& text) const override;

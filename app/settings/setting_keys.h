@@ -45,4 +45,8 @@ inline constexpr SettingKey BackupDrive{QLatin1String("Chd"), QLatin1String("1")
 inline constexpr SettingKey BackupFolder{QLatin1String("DIR"), QLatin1String("1")};
 inline constexpr SettingKey BackupChosenFolder{QLatin1String("ChDir"), QLatin1String("1")};
 
+// Where the register is kept: empty for this PC's file, or the URI of a PostgreSQL database
+// (postgresql://user@host:port/dbname), never with a password in it.
+inline constexpr SettingKey RegisterServer{QLatin1String("Register"), QLatin1String("Server")};
+
 } // namespace Settings

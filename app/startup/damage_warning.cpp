@@ -25,6 +25,9 @@ QString text(const QString& databaseFile, const QString& report)
 
 void watch(const Database& database, QWidget* window)
 {
+    // A server checks its own pages.
+    if (database.isServer())
+        return;
     const QString file = database.filePath();
     auto* check = new IntegrityCheck(file, window);
     QObject::connect(check, &IntegrityCheck::finished, window, [window, file](const QString& report) {

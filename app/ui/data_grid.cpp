@@ -1,9 +1,11 @@
 #include "ui/data_grid.h"
 
 #include "data/data_control.h"
+#include "data/database.h"
 #include "settings/settings_store.h"
 #include "words/number_format.h"
 
+#include <QApplication>
 #include <QContextMenuEvent>
 #include <QHeaderView>
 #include <QIdentityProxyModel>
@@ -179,7 +181,27 @@ void DataGrid::bind(DataControl* control, const QStringList& fields, const QStri
     setModel(m_proxy);
     connect(control, &DataControl::refreshed, this, &DataGrid::followControl);
     connect(control, &DataControl::currentRowChanged, this, &DataGrid::followControl);
+    connect(&control->database().changes(), &ChangeWatcher::changedElsewhere, this, [this] {
+        m_changedElsewhere = true;
+        followElsewhere();
+    });
     followControl();
+}
+
+void DataGrid::followElsewhere()
+{
+    if (!m_changedElsewhere || !m_control)
+        return;
+    // While a question or a dialog of another window is open, the row it is about stays the
+    // current row as shown; the list follows once it is closed.
+    constexpr int RetryMs = 300;
+    const QWidget* modal = QApplication::activeModalWidget();
+    if (modal && modal != window()) {
+        QTimer::singleShot(RetryMs, this, &DataGrid::followElsewhere);
+        return;
+    }
+    m_changedElsewhere = false;
+    m_control->reread();
 }
 
 QString DataGrid::fieldOf(int column) const

@@ -55,6 +55,8 @@ private:
     void saveWidths();
     void saveRowHeight(int height);
     void followControl();
+    // Reads the list again after another PC wrote to the register, keeping its current row.
+    void followElsewhere();
     friend class GridDelegate;
     // An amount column drawn too narrow for a text of textWidth pixels is widened to it, and never
     // made narrower again in that font, unless it is hidden (0).
@@ -73,6 +75,7 @@ private:
     QString m_rowSection;
     QString m_rowKey;
     bool m_restoring = false;
+    bool m_changedElsewhere = false;
     int m_baseWidth = 0;
     // The width of each column at the designed width of the grid; -1 where none was given.
     QList<int> m_designed;

@@ -145,6 +145,15 @@ QString input(QWidget* parent, const QString& prompt, const QString& title, cons
     return ok ? text : QString();
 }
 
+QString password(QWidget* parent, const QString& prompt, const QString& title)
+{
+    if (Recorder::log())
+        return Recorder::takeText({Icon::None, title, prompt}, "password box");
+    bool ok = false;
+    const QString text = QInputDialog::getText(parent, titleOr(title), prompt, QLineEdit::Password, QString(), &ok);
+    return ok ? text : QString();
+}
+
 QString saveFileName(QWidget* parent, const QString& title, const QString& suggestedPath, const QString& filter)
 {
     if (Recorder::log())

@@ -30,6 +30,8 @@ bool ask(QWidget* parent, const QString& text, const QString& title = QString())
 
 // An input box with OK and Cancel. Returns the text, or a null QString when cancelled.
 QString input(QWidget* parent, const QString& prompt, const QString& title, const QString& defaultText = QString());
+// The same with the typed letters hidden, for a password.
+QString password(QWidget* parent, const QString& prompt, const QString& title);
 // A file chooser for saving. Returns the chosen path, or an empty string when cancelled.
 QString saveFileName(QWidget* parent, const QString& title, const QString& suggestedPath, const QString& filter);
 // A file chooser for opening an existing file. Empty when cancelled.

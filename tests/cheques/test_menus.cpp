@@ -60,7 +60,9 @@ private slots:
         QCOMPARE(top, QStringList({"SETTing", "Save", "Help", "hhhh", "abiout"}));
         QCOMPARE(names(control<QMenu>(m_window.get(), "SETTing")->actions()),
                  QStringList({"R", "M", "a", "Col", "Font", "CoF", "Fac", "bb", "Set"}));
-        QCOMPARE(names(control<QMenu>(m_window.get(), "Save")->actions()), QStringList({"Sa", "Re", "abc", "xcvcxb"}));
+        // The register's place and its move follow the saving of the data, after a separator.
+        QCOMPARE(names(control<QMenu>(m_window.get(), "Save")->actions()),
+                 QStringList({"Sa", "Re", "abc", "xcvcxb", "regSep", "regChoose", "regMove"}));
         QVERIFY(control<QAction>(m_window.get(), "a")->isSeparator());
         QVERIFY(!control<QAction>(m_window.get(), "abiout")->menu());
         QCOMPARE(control<QAction>(m_window.get(), "Fac")->text(), QStringLiteral(" \"انتخاب قلم \" چاپ فاکتور "));
@@ -72,11 +74,21 @@ private slots:
     {
         QTest::addColumn<QString>("command");
         QTest::addColumn<QString>("window");
-        const char* pairs[][2] = {{"R", "Form5"},           {"M", "Form4"},           {"Font", "Form14"},
-                                  {"Fac", "Form14"},        {"Set", "Form13"},        {"Sa", "frmdbsave"},
-                                  {"Re", "frmrecovery"},    {"Chek", "Form6"},        {"asasas", "Form111"},
-                                  {"abiout", "frmAbout"},   {"AeroButton4", "Form8"}, {"AeroButton6", "Form9"},
-                                  {"AeroButton5", "Form12"}};
+        const char* pairs[][2] = {{"R", "Form5"},
+                                  {"M", "Form4"},
+                                  {"Font", "Form14"},
+                                  {"Fac", "Form14"},
+                                  {"Set", "Form13"},
+                                  {"Sa", "frmdbsave"},
+                                  {"Re", "frmrecovery"},
+                                  {"Chek", "Form6"},
+                                  {"asasas", "Form111"},
+                                  {"abiout", "frmAbout"},
+                                  {"AeroButton4", "Form8"},
+                                  {"AeroButton6", "Form9"},
+                                  {"AeroButton5", "Form12"},
+                                  {"regChoose", "frmRegister"},
+                                  {"regMove", "frmRegister"}};
         for (const auto& pair : pairs)
             QTest::newRow(pair[0]) << QString::fromLatin1(pair[0]) << QString::fromLatin1(pair[1]);
     }

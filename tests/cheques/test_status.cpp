@@ -54,11 +54,6 @@ private:
     QVariant first(const QString& sql) { return scalar(m_data->db(), sql); }
     int listed() { return control<QLabel>(m_window.get(), "Label6")->text().toInt(); }
     double total() { return control<NumType>(m_window.get(), "NumType1")->value(); }
-    void execute(const QString& sql)
-    {
-        QSqlQuery query(m_data->db().connection());
-        QVERIFY2(query.exec(sql), qPrintable(query.lastError().text()));
-    }
 
 private slots:
     void init()
@@ -180,8 +175,7 @@ private slots:
     void aFailedArchiveCopyLeavesTheChequeInTheList()
     {
         m_data->addCheque(cheque(QStringLiteral("1405/02/03"), QStringLiteral("کالا"), 1000, Received));
-        execute(QStringLiteral("CREATE TRIGGER archive_locked BEFORE INSERT ON T2 "
-                               "BEGIN SELECT RAISE(ABORT, 'archive is read-only'); END"));
+        QVERIFY(refuseInserts(m_data->db(), QStringLiteral("T2"), QStringLiteral("archive is read-only")));
         open();
         Messages::MessageLog log;
         log.answer(true);
@@ -205,8 +199,7 @@ private slots:
     void aFailedLedgerLineLeavesTheChequeUnpassed()
     {
         m_data->addCheque(cheque(QStringLiteral("1405/02/03"), QStringLiteral("کالا"), 1000, Received));
-        execute(QStringLiteral("CREATE TRIGGER ledger_locked BEFORE INSERT ON T4 "
-                               "BEGIN SELECT RAISE(ABORT, 'ledger is read-only'); END"));
+        QVERIFY(refuseInserts(m_data->db(), QStringLiteral("T4"), QStringLiteral("ledger is read-only")));
         open();
         Messages::MessageLog log;
         log.answer(true);

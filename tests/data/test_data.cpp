@@ -58,6 +58,7 @@ class TestData : public QObject
 private slots:
     void newDatabaseHasTheSixTables()
     {
+        SKIP_ON_SERVER();
         QTemporaryDir dir;
         Database db(dir.path());
         QCOMPARE(db.open(), Database::OpenResult::Created);
@@ -74,6 +75,7 @@ private slots:
 
     void fileIsFoundWhateverItsLetterCase()
     {
+        SKIP_ON_SERVER();
         QTemporaryDir dir;
         {
             Database first(dir.path());
@@ -88,6 +90,7 @@ private slots:
 
     void openingLeavesAnExistingFileUntouched()
     {
+        SKIP_ON_SERVER();
         QTemporaryDir dir;
         {
             Database db(dir.path());
@@ -119,6 +122,7 @@ private slots:
     }
     void foreignFilesAreRefusedAndLeftAlone()
     {
+        SKIP_ON_SERVER();
         QFETCH(QByteArray, content);
         QFETCH(QString, mentioned);
         QTemporaryDir dir;
@@ -247,8 +251,13 @@ private slots:
             }
             return true;
         }));
-        auto answer = [&](const QString& column, const QString& text) {
-            list.setRecordSource(searchIn(column, text));
+        // A condition that holds for every row keeps the search from the in-memory column: the
+        // database's own answer, which an engine may otherwise wait past for the column.
+        auto answer = [&](const QString& column, const QString& text, bool fromTheDatabase = false) {
+            RecordSource source = searchIn(column, text);
+            if (fromTheDatabase)
+                source.condition = QStringLiteral("1 = 1");
+            list.setRecordSource(source);
             if (!list.refresh())
                 qFatal("search failed");
             QStringList rows;
@@ -262,11 +271,12 @@ private slots:
                   QStringLiteral("500"), QStringLiteral("/0"), QStringLiteral("zz"), QStringLiteral("علی"),
                   QStringLiteral("کالای"), QStringLiteral("۵۰۰"), QStringLiteral("o'b"), QStringLiteral("میخواهم"),
                   QStringLiteral("/۰")}) {
-                // A write makes any snapshot stale, so the first answer comes from the database
-                // and starts a new snapshot; the second comes from memory.
+                // A write makes any snapshot stale; the first answer comes from the database, the
+                // second from the snapshot read after it.
                 db.searchIndex().wait();
                 QVERIFY(list.updateRow(1, {{QStringLiteral("V"), QStringLiteral("----")}}));
-                const auto fromDatabase = answer(column, text);
+                const auto fromDatabase = answer(column, text, true);
+                list.warmSearch(searchIn(column, text));
                 db.searchIndex().wait();
                 const auto fromMemory = answer(column, text);
                 QVERIFY(db.searchIndex().ready(db.connection(), {QStringLiteral("T1"), column,
@@ -361,6 +371,7 @@ private slots:
 
     void aSaveIntoAVanishedFileIsReported()
     {
+        SKIP_ON_SERVER();
         TestDatabase data;
         QCOMPARE(data.opened(), Database::OpenResult::Created);
         Database& db = data.db();

@@ -38,6 +38,28 @@ private slots:
                  m_root.filePath(QStringLiteral("home/.local/share/KAVIRO")));
     }
 
+    // The register's server and a copy's two registers are values, even when named like options.
+    void theRegisterAndACopyAreNamedOnTheCommandLine()
+    {
+        const QString uri = QStringLiteral("postgresql://ali@db:5433/cheques?sslmode=require");
+        auto parse = [&](const QStringList& options) {
+            return AppOptions::parse(QStringList{QStringLiteral("KAVIRO")} + options, programDir(), dataHome());
+        };
+        QCOMPARE(parse({QStringLiteral("--database"), uri}).database, uri);
+        QCOMPARE(parse({QStringLiteral("--database=") + uri}).database, uri);
+        const AppOptions copy = parse({QStringLiteral("--copy-register"), QStringLiteral("/srv/old"), uri});
+        QVERIFY(copy.copyRegister());
+        QCOMPARE(copy.copyFrom, QStringLiteral("/srv/old"));
+        QCOMPARE(copy.copyTo, uri);
+        QVERIFY(!parse({QStringLiteral("--copy-register"), uri}).copyRegister());
+        QVERIFY(!AppOptions::terminalText(
+            {QStringLiteral("KAVIRO"), QStringLiteral("--database"), QStringLiteral("--help")}));
+        QVERIFY(!AppOptions::terminalText({QStringLiteral("KAVIRO"), QStringLiteral("--copy-register"),
+                                           QStringLiteral("--version"), QStringLiteral("-h")}));
+        QVERIFY(AppOptions::terminalText({QStringLiteral("KAVIRO"), QStringLiteral("--help")})
+                    ->contains(QStringLiteral("--database URI")));
+    }
+
     void aCopyWithTheMarkerKeepsItBesideTheProgram()
     {
         QFile marker(QDir(programDir()).filePath(AppOptions::localDataMarker()));
