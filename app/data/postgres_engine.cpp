@@ -225,28 +225,7 @@ bool PostgresEngine::createSchema(QSqlDatabase& db, QString* error) const
         statements << QStringLiteral("CREATE TRIGGER %1_changed AFTER INSERT OR UPDATE OR DELETE OR TRUNCATE ON %1 "
                                      "FOR EACH STATEMENT EXECUTE FUNCTION kaviro_changed()")
                           .arg(table.toLower());
-    if (!db.transaction()) {
-        if (error)
-            *error = db.lastError().text();
-        return false;
-    }
-    QSqlQuery query(db);
-    for (const QString& statement : statements) {
-        if (!query.exec(statement)) {
-            if (error)
-                *error = query.lastError().text();
-            query.finish();
-            db.rollback();
-            return false;
-        }
-    }
-    query.finish();
-    if (!db.commit()) {
-        if (error)
-            *error = db.lastError().text();
-        return false;
-    }
-    return true;
+    return Schema::runAll(db, statements, error);
 }
 
 QStringList PostgresEngine::schemaProblems(const QSqlDatabase& db, QString* error) const

@@ -52,7 +52,7 @@ QStringList tableNames()
             QStringLiteral("T4"), QStringLiteral("T5"), QStringLiteral("T6")};
 }
 
-bool create(QSqlDatabase& db, QString* error)
+bool runAll(QSqlDatabase& db, const QStringList& statements, QString* error)
 {
     if (!db.transaction()) {
         if (error)
@@ -60,8 +60,8 @@ bool create(QSqlDatabase& db, QString* error)
         return false;
     }
     QSqlQuery query(db);
-    for (const char* statement : Statements) {
-        if (!query.exec(QString::fromLatin1(statement))) {
+    for (const QString& statement : statements) {
+        if (!query.exec(statement)) {
             if (error)
                 *error = query.lastError().text();
             query.finish();
@@ -76,6 +76,14 @@ bool create(QSqlDatabase& db, QString* error)
         return false;
     }
     return true;
+}
+
+bool create(QSqlDatabase& db, QString* error)
+{
+    QStringList statements;
+    for (const char* statement : Statements)
+        statements << QString::fromLatin1(statement);
+    return runAll(db, statements, error);
 }
 
 QStringList columns(const QString& table)

@@ -11,6 +11,8 @@ namespace Schema {
 QStringList tableNames();
 // Creates the six tables (and the program's indexes) in an empty database, in one transaction.
 bool create(QSqlDatabase& db, QString* error);
+// Runs statements in one transaction: all of them land, or none (error then says why).
+bool runAll(QSqlDatabase& db, const QStringList& statements, QString* error);
 // The tables of the list that the database lacks (matched without regard to case).
 QStringList missingTables(const QSqlDatabase& db, QString* error);
 // The columns the program reads and writes in table, in its physical order for a new database.
