@@ -17,6 +17,7 @@
 #include <QTextStream>
 
 #include <algorithm>
+#include <memory>
 #include <vector>
 
 namespace Timing {
@@ -33,6 +34,15 @@ struct Figures
     double median;
     double worst;
 };
+
+// The median and the worst of times; nothing timed gives zeros rather than a read past the end.
+Figures figuresOf(std::vector<double> times)
+{
+    if (times.empty())
+        return {0, 0};
+    std::sort(times.begin(), times.end());
+    return {times[times.size() / 2], times.back()};
+}
 
 // Chooses the search column and types the text one character at a time, each keystroke
 // timed until the list, its count, total and words are updated and painted. With pause,
@@ -61,8 +71,7 @@ Figures typeInto(MainWindow& window, Database& db, int column, const QString& te
         QApplication::processEvents();
         times.push_back(elapsedMs(timer));
     }
-    std::sort(times.begin(), times.end());
-    return {times[times.size() / 2], times.back()};
+    return figuresOf(std::move(times));
 }
 
 } // namespace
@@ -91,15 +100,30 @@ RegisterLocation locationOf(const QString& target, QString* dir)
     return RegisterLocation::localFile();
 }
 
-int passBenchmark(const QString& target, int count, QTextStream& out)
+namespace {
+
+// The register at target (a data folder or a server URI), opened; nothing when it cannot be,
+// and then out says why.
+std::unique_ptr<Database> openAt(const QString& target, QTextStream& out)
 {
     QString dir;
     const RegisterLocation location = locationOf(target, &dir);
-    Database db(dir, location);
-    if (db.open() != Database::OpenResult::Opened) {
-        out << db.errorText() << Qt::endl;
-        return 1;
+    auto db = std::make_unique<Database>(dir, location);
+    if (db->open() != Database::OpenResult::Opened) {
+        out << db->errorText() << Qt::endl;
+        return nullptr;
     }
+    return db;
+}
+
+} // namespace
+
+int passBenchmark(const QString& target, int count, QTextStream& out)
+{
+    const std::unique_ptr<Database> opened = openAt(target, out);
+    if (!opened)
+        return 1;
+    Database& db = *opened;
     DataControl list(db);
     list.setRecordSource(ChequeQueries::byDate());
     list.setTotal(ChequeTable::Amount);
@@ -127,12 +151,13 @@ int passBenchmark(const QString& target, int count, QTextStream& out)
         }
         rereads.push_back(elapsedMs(timer));
     }
-    std::sort(writes.begin(), writes.end());
-    std::sort(rereads.begin(), rereads.end());
-    out << "pass with its ledger line and archive move (" << writes.size() << " cheques of " << list.recordCount()
-        << "): median " << writes[writes.size() / 2] << " ms, worst " << writes.back() << " ms" << Qt::endl;
-    out << "  the totalled list read again after it: median " << rereads[rereads.size() / 2] << " ms, worst "
-        << rereads.back() << " ms" << Qt::endl;
+    const std::size_t passed = writes.size();
+    const Figures write = figuresOf(std::move(writes));
+    const Figures reread = figuresOf(std::move(rereads));
+    out << "pass with its ledger line and archive move (" << passed << " cheques of " << list.recordCount()
+        << "): median " << write.median << " ms, worst " << write.worst << " ms" << Qt::endl;
+    out << "  the totalled list read again after it: median " << reread.median << " ms, worst " << reread.worst << " ms"
+        << Qt::endl;
     return 0;
 }
 
@@ -140,13 +165,10 @@ int listBenchmark(const QString& target, QTextStream& out)
 {
     QElapsedTimer timer;
     timer.start();
-    QString dir;
-    const RegisterLocation location = locationOf(target, &dir);
-    Database db(dir, location);
-    if (db.open() != Database::OpenResult::Opened) {
-        out << db.errorText() << Qt::endl;
+    const std::unique_ptr<Database> opened = openAt(target, out);
+    if (!opened)
         return 1;
-    }
+    Database& db = *opened;
     MainWindow window(db);
     window.show();
     window.activate();
