@@ -193,11 +193,6 @@ QString PostgresEngine::total(const QString& expression) const
     return QStringLiteral("COALESCE(SUM(%1), 0)").arg(expression);
 }
 
-QString PostgresEngine::asText(const QString& expression) const
-{
-    return QStringLiteral("CAST(%1 AS TEXT)").arg(expression);
-}
-
 QString PostgresEngine::amount(const QString& column, AmountReading reading) const
 {
     switch (reading) {

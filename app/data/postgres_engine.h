@@ -34,7 +34,6 @@ public:
     QString wordOrder(const QString& column) const override;
     QString orderTerm(const QString& term) const override;
     QString total(const QString& expression) const override;
-    QString asText(const QString& expression) const override;
     QString amount(const QString& column, AmountReading reading) const override;
 
     bool createSchema(QSqlDatabase& db, QString* error) const override;

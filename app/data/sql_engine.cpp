@@ -7,6 +7,11 @@
 
 const QString SqlEngine::IdentityAlias = QStringLiteral("__rid");
 
+QString SqlEngine::asText(const QString& expression) const
+{
+    return QStringLiteral("CAST(%1 AS TEXT)").arg(expression);
+}
+
 QString SqlEngine::quoted(const QString& identifier)
 {
     return QLatin1Char('"') + identifier + QLatin1Char('"');

@@ -92,7 +92,7 @@ public:
     // The sum of expression over the rows, 0 when there are none.
     virtual QString total(const QString& expression) const = 0;
     // A column's value as text.
-    virtual QString asText(const QString& expression) const = 0;
+    virtual QString asText(const QString& expression) const;
     // A column as a number of rials, read as the reading says.
     virtual QString amount(const QString& column, AmountReading reading) const = 0;
 

@@ -119,11 +119,6 @@ QString SqliteEngine::total(const QString& expression) const
     return QStringLiteral("TOTAL(%1)").arg(expression);
 }
 
-QString SqliteEngine::asText(const QString& expression) const
-{
-    return QStringLiteral("CAST(%1 AS TEXT)").arg(expression);
-}
-
 QString SqliteEngine::amount(const QString& column, AmountReading reading) const
 {
     switch (reading) {

@@ -30,7 +30,6 @@ public:
     void appendSearchForm(QByteArray& out, const char* text, size_t size) const override;
     bool readColumn(const QSqlDatabase& db, const QString& sql, const ColumnRow& row, QString* error) const override;
     QString total(const QString& expression) const override;
-    QString asText(const QString& expression) const override;
     QString amount(const QString& column, AmountReading reading) const override;
 
     // False once a connection could not take the program's functions: texts are then compared
